@@ -1,0 +1,107 @@
+// The platform layer on Linux: the command-line tool and the unit tests.
+#include "platform/platform.h"
+#include "platform/platform_internal.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace platform {
+
+std::string systemDataFolder() {
+    const char* given = std::getenv("VEK_DATA_DIR");
+    if (given && *given) return given;
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.local/share/tamsi";
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return names;
+    while (dirent* entry = readdir(dir)) {
+        if (!matchesPattern(pattern.c_str(), entry->d_name)) continue;
+        if (fileExists(joinPath(folder, entry->d_name))) names.push_back(entry->d_name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool directoryExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool makeDirectory(const std::string& path) {
+    return mkdir(path.c_str(), 0777) == 0 || directoryExists(path);
+}
+
+bool removeFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+bool removeDirectory(const std::string& path) { return rmdir(path.c_str()) == 0; }
+
+bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t size) {
+    const std::string fresh = path + ".new";
+    int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) return false;
+    const char* at = static_cast<const char*>(bytes);
+    std::size_t left = size;
+    bool ok = true;
+    while (left > 0) {
+        ssize_t written = write(fd, at, left);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            ok = false;
+            break;
+        }
+        at += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (ok && fsync(fd) != 0) ok = false;
+    if (close(fd) != 0) ok = false;
+    if (ok && rename(fresh.c_str(), path.c_str()) != 0) ok = false;
+    if (!ok) unlink(fresh.c_str());
+    return ok;
+}
+
+int systemMessageBox(const char* text, const char* caption, unsigned style) {
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+    if (style & BOX_YESNO) return ANSWER_YES;
+    return ANSWER_OK;
+}
+
+void setMessageOwner(void*) {}
+
+void systemFatalExit(const char* text) {
+    std::fprintf(stderr, "%s\n", text);
+    std::fflush(nullptr);
+    std::_Exit(3);
+}
+
+Date systemToday() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return Date{local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
+}
+
+}  // namespace platform

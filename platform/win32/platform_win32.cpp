@@ -1,0 +1,96 @@
+// The platform layer on Windows.
+#include "platform/platform.h"
+#include "platform/platform_internal.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+HWND messageOwner = nullptr;
+}
+
+std::string systemDataFolder() {
+    char windowsFolder[MAX_PATH] = "C:";
+    GetWindowsDirectoryA(windowsFolder, MAX_PATH);
+    char folder[MAX_PATH];
+    std::snprintf(folder, sizeof folder, "%.2s\\Tamsi", windowsFolder);
+    return folder;
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '\\' || folder.back() == '/') return folder + name;
+    return folder + "\\" + name;
+}
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(joinPath(folder, pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        // The system also matches the short 8.3 names; keep only real matches.
+        if (matchesPattern(pattern.c_str(), found.cFileName)) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+bool fileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool directoryExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool makeDirectory(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) || directoryExists(path);
+}
+
+bool removeFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool removeDirectory(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }
+
+bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t size) {
+    const std::string fresh = path + ".new";
+    HANDLE file = CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) &&
+              written == size && FlushFileBuffers(file);
+    if (!CloseHandle(file)) ok = false;
+    if (ok && !MoveFileExA(fresh.c_str(), path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        ok = false;
+    if (!ok) DeleteFileA(fresh.c_str());
+    return ok;
+}
+
+int systemMessageBox(const char* text, const char* caption, unsigned style) {
+    return MessageBoxA(messageOwner, text, caption, style);
+}
+
+void setMessageOwner(void* ownerWindow) { messageOwner = static_cast<HWND>(ownerWindow); }
+
+void systemFatalExit(const char* text) {
+    FatalAppExitA(0, text);
+    ExitProcess(3);
+}
+
+Date systemToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return Date{now.wMonth, now.wDay, now.wYear};
+}
+
+}  // namespace platform
