@@ -92,8 +92,13 @@ bool parseBirthDataFile(std::string_view content, PersonRecord& person) {
     in.readLine(person.birthLast);
     in.readLine(person.currentFirst);
     in.readLine(person.currentLast);
-    return in.readInteger(person.birthMonth) && in.readInteger(person.birthDay) &&
-           in.readInteger(person.birthYear);
+    std::int32_t date[3];
+    for (std::int32_t& part : date)
+        if (!in.readInteger(part)) return false;
+    person.birthMonth = date[0];
+    person.birthDay = date[1];
+    person.birthYear = date[2];
+    return true;
 }
 
 bool readBirthDataFile(const std::string& path, PersonRecord& person) {

@@ -120,9 +120,13 @@ void sortUserLog(std::vector<PersonRecord>& entries) {
 }
 
 std::vector<PersonRecord> loadUserLog(const std::string& path) {
-    std::vector<PersonRecord> entries;
     std::string content;
-    if (!readWholeFile(path, content)) return entries;
+    if (!readWholeFile(path, content)) return {};
+    return parseUserLog(content);
+}
+
+std::vector<PersonRecord> parseUserLog(std::string_view content) {
+    std::vector<PersonRecord> entries;
     forEachLine(content, [&](std::string_view line) {
         // An empty line (an editor leaves one at the end) holds no one.
         if (line.empty()) return;

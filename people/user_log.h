@@ -29,6 +29,7 @@ void sortUserLog(std::vector<PersonRecord>& entries);
 // Reads every entry of the file (empty lines skipped); a missing file is an
 // empty log. A line without all its fields ends the program.
 std::vector<PersonRecord> loadUserLog(const std::string& path);
+std::vector<PersonRecord> parseUserLog(std::string_view content);
 int countUserLogEntries(const std::string& path);
 
 // Rewrites the whole file; a file that can't be written keeps its old content.

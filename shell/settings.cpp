@@ -11,16 +11,23 @@ int cyclesChosen = 0;
 
 const char* const SETTINGS_FILE_NAME = "Vek.ini";
 
+bool settingsFromBytes(const void* bytes, std::size_t size) {
+    // Checked in a copy first so that nothing of a failed load reaches the record.
+    Settings loaded;
+    if (size < sizeof loaded) return false;
+    std::memcpy(&loaded, bytes, sizeof loaded);
+    if (loaded.magic != SETTINGS_MAGIC) return false;
+    settings = loaded;
+    return true;
+}
+
 bool loadSettings(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
-    // Read into a copy first so that nothing of a failed load reaches the record.
-    Settings loaded;
-    std::size_t got = std::fread(&loaded, 1, sizeof loaded, file);
+    char bytes[sizeof(Settings)];
+    const std::size_t got = std::fread(bytes, 1, sizeof bytes, file);
     std::fclose(file);
-    if (got != sizeof loaded || loaded.magic != SETTINGS_MAGIC) return false;
-    settings = loaded;
-    return true;
+    return settingsFromBytes(bytes, got);
 }
 
 bool saveSettings(const std::string& path) {

@@ -88,6 +88,7 @@ extern const char* const SETTINGS_FILE_NAME;  // "Vek.ini"
 // record's size with the right magic; on failure the record is untouched
 // and the caller applies the defaults.
 bool loadSettings(const std::string& path);
+bool settingsFromBytes(const void* bytes, std::size_t size);  // the first 2198 bytes count
 
 // Writes the record whole with the magic set; false when not all was written.
 bool saveSettings(const std::string& path);

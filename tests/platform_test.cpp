@@ -53,7 +53,7 @@ TEST_F(Platform, TestsReplaceTheInteractiveParts) {
     EXPECT_EQ(platform::messageBox("Sure?", "Question", platform::BOX_YESNO), platform::ANSWER_NO);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].caption, "Question");
-    EXPECT_THROW(platform::fatalExit("Insufficient memory"), FatalExit);
+    EXPECT_THROW(platform::fatalExit("Insufficient memory"), FatalExitCalled);
     EXPECT_EQ(platform::dataFolder(), folder());
 }
 

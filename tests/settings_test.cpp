@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+// The record is packed: its fields are compared by value (unary plus), never
+// bound to a reference at an odd address.
 namespace {
 
 class SettingsFile : public PlatformTest {
@@ -33,38 +35,38 @@ std::int32_t int32At(const std::string& bytes, std::size_t offset) {
 
 TEST_F(SettingsFile, DefaultsForEveryField) {
     defaults(13);
-    EXPECT_EQ(settings.reportFont.height, -15);
-    EXPECT_EQ(settings.reportFont.width, 0);
-    EXPECT_EQ(settings.reportFont.weight, 400);
-    EXPECT_EQ(settings.reportFont.charSet, 0);
-    EXPECT_EQ(settings.reportFont.outPrecision, 3);
-    EXPECT_EQ(settings.reportFont.clipPrecision, 2);
-    EXPECT_EQ(settings.reportFont.quality, 1);
-    EXPECT_EQ(settings.reportFont.pitchAndFamily, 0x22);
+    EXPECT_EQ(+settings.reportFont.height, -15);
+    EXPECT_EQ(+settings.reportFont.width, 0);
+    EXPECT_EQ(+settings.reportFont.weight, 400);
+    EXPECT_EQ(+settings.reportFont.charSet, 0);
+    EXPECT_EQ(+settings.reportFont.outPrecision, 3);
+    EXPECT_EQ(+settings.reportFont.clipPrecision, 2);
+    EXPECT_EQ(+settings.reportFont.quality, 1);
+    EXPECT_EQ(+settings.reportFont.pitchAndFamily, 0x22);
     EXPECT_STREQ(settings.reportFont.faceName, "Arial");
-    for (int i = 0; i < 256; ++i) EXPECT_EQ(settings.charMap[i], i);
-    EXPECT_EQ(settings.languageIndex, 0);
-    EXPECT_EQ(settings.viaWordProcessor, 1);
-    EXPECT_EQ(settings.extraLinesPerPage, 0);
-    EXPECT_EQ(settings.autoYW, 1);
-    EXPECT_EQ(settings.lifePathMethod, 0);
-    EXPECT_EQ(settings.alwaysSaveBirthData, 1);
-    EXPECT_EQ(settings.firstAge, 2026 - 1949);
-    EXPECT_EQ(settings.lastAge, 2026 - 1949 + 2);
-    EXPECT_EQ(settings.firstYear, 2026);
-    EXPECT_EQ(settings.lastYear, 2028);
-    EXPECT_EQ(settings.firstMonth, 2026 * 12 + 11);
-    EXPECT_EQ(settings.lastMonth, 2026 * 12 + 11 + 25);
-    EXPECT_EQ(settings.firstDayMonth, 2026 * 12 + 11);
-    EXPECT_EQ(settings.lastDayMonth, 2026 * 12 + 11 + 7);
-    for (int i = 0; i < 36; ++i) EXPECT_EQ(settings.topicFlags[i], i == 34 ? 0 : 1) << i;
-    for (int i = 36; i < 44; ++i) EXPECT_EQ(settings.topicFlags[i], 0xAB) << "spare bytes stay";
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(+settings.charMap[i], i);
+    EXPECT_EQ(+settings.languageIndex, 0);
+    EXPECT_EQ(+settings.viaWordProcessor, 1);
+    EXPECT_EQ(+settings.extraLinesPerPage, 0);
+    EXPECT_EQ(+settings.autoYW, 1);
+    EXPECT_EQ(+settings.lifePathMethod, 0);
+    EXPECT_EQ(+settings.alwaysSaveBirthData, 1);
+    EXPECT_EQ(+settings.firstAge, 2026 - 1949);
+    EXPECT_EQ(+settings.lastAge, 2026 - 1949 + 2);
+    EXPECT_EQ(+settings.firstYear, 2026);
+    EXPECT_EQ(+settings.lastYear, 2028);
+    EXPECT_EQ(+settings.firstMonth, 2026 * 12 + 11);
+    EXPECT_EQ(+settings.lastMonth, 2026 * 12 + 11 + 25);
+    EXPECT_EQ(+settings.firstDayMonth, 2026 * 12 + 11);
+    EXPECT_EQ(+settings.lastDayMonth, 2026 * 12 + 11 + 7);
+    for (int i = 0; i < 36; ++i) EXPECT_EQ(+settings.topicFlags[i], i == 34 ? 0 : 1) << i;
+    for (int i = 36; i < 44; ++i) EXPECT_EQ(+settings.topicFlags[i], 0xAB) << "spare bytes stay";
     for (const auto& set : settings.userTopicSets) {
         for (int i = 0; i < 36; ++i) EXPECT_EQ(set[i], 0);
         EXPECT_EQ(set[36], 0xAB);
     }
     EXPECT_STREQ(settings.wordProcessorPath, "C:\\Tamsi" PATH_SEPARATOR "WordPad.exe");
-    EXPECT_EQ(settings.wordProcessorMode, 0);
+    EXPECT_EQ(+settings.wordProcessorMode, 0);
     EXPECT_STREQ(settings.coverAuthor, "Ulvar Tamsi");
     EXPECT_STREQ(settings.logoPath, "C:\\Tamsi" PATH_SEPARATOR "Logo.bmp");
     EXPECT_EQ(std::string(settings.coverText, 1000), std::string(1000, '\0'));
@@ -75,13 +77,13 @@ TEST_F(SettingsFile, DefaultsForEveryField) {
 TEST_F(SettingsFile, ReportTypeAdjustments) {
     defaults(6);
     EXPECT_EQ(dailyLuckyNumbers, 1);
-    EXPECT_EQ(settings.lastMonth, settings.firstMonth + 25 + 13);
+    EXPECT_EQ(+settings.lastMonth, settings.firstMonth + 25 + 13);
     defaults(10);
-    EXPECT_EQ(settings.lastAge, 0);
+    EXPECT_EQ(+settings.lastAge, 0);
     settings.topicFlags[3] = 0;
     defaults(8);
-    EXPECT_EQ(settings.topicFlags[3], 1);
-    EXPECT_EQ(settings.lastAge, settings.firstAge + 2);
+    EXPECT_EQ(+settings.topicFlags[3], 1);
+    EXPECT_EQ(+settings.lastAge, settings.firstAge + 2);
 }
 
 TEST_F(SettingsFile, SavedBytesAtTheirOffsets) {
@@ -122,7 +124,7 @@ TEST_F(SettingsFile, RoundTripAndLongerFiles) {
     writeFile(path, readFile(path) + "trailing bytes");
     std::memset(&settings, 0, sizeof settings);
     ASSERT_TRUE(loadSettings(path));
-    EXPECT_EQ(settings.firstAge, 33);
+    EXPECT_EQ(+settings.firstAge, 33);
     EXPECT_STREQ(settings.coverAuthor, "Ulvar Tamsi");
 }
 
@@ -136,11 +138,11 @@ TEST_F(SettingsFile, ForeignShortOrMissingFilesLeaveTheRecordForTheDefaults) {
     writeFile(path, foreign);
     settings.firstAge = 5;
     EXPECT_FALSE(loadSettings(path));
-    EXPECT_EQ(settings.firstAge, 5);
+    EXPECT_EQ(+settings.firstAge, 5);
 
     writeFile(path, good.substr(0, 2197));
     EXPECT_FALSE(loadSettings(path));
-    EXPECT_EQ(settings.firstAge, 5) << "nothing of a short file survives";
+    EXPECT_EQ(+settings.firstAge, 5) << "nothing of a short file survives";
 
     EXPECT_FALSE(loadSettings(pathIn("absent.ini")));
 
@@ -148,7 +150,7 @@ TEST_F(SettingsFile, ForeignShortOrMissingFilesLeaveTheRecordForTheDefaults) {
     writeFile(path, foreign);
     settings.languageIndex = 7;
     EXPECT_FALSE(loadSettingsOrDefaults(path, 13, "C:\\Tamsi"));
-    EXPECT_EQ(settings.languageIndex, 0);
+    EXPECT_EQ(+settings.languageIndex, 0);
     EXPECT_EQ(readFile(path), foreign);
 }
 

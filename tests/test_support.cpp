@@ -18,7 +18,7 @@ int recordBox(const char* text, const char* caption, unsigned style) {
     return PlatformTest::nextAnswer();
 }
 
-void throwFatal(const char* text) { throw FatalExit(text); }
+void throwFatal(const char* text) { throw FatalExitCalled(text); }
 
 std::string makeScratchFolder() {
 #ifdef _WIN32

@@ -22,7 +22,7 @@ struct RecordedBox {
     unsigned style;
 };
 
-struct FatalExit : std::runtime_error {
+struct FatalExitCalled : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 

@@ -142,14 +142,14 @@ TEST_F(UserLog, ReadingAcceptsBothLineEndsAndSkipsEmptyLines) {
 
 TEST_F(UserLog, ALineWithoutAllFieldsEndsTheProgram) {
     writeFile(path, "Jim,Lee,James,,Lee,3,2\r\n");
-    EXPECT_THROW(loadUserLog(path), FatalExit);
+    EXPECT_THROW(loadUserLog(path), FatalExitCalled);
     writeFile(path, "Jim,Lee,James,,Lee,3,2,\r\n");
-    EXPECT_THROW(loadUserLog(path), FatalExit);
+    EXPECT_THROW(loadUserLog(path), FatalExitCalled);
     writeFile(path, " \r\n");
-    EXPECT_THROW(loadUserLog(path), FatalExit);
+    EXPECT_THROW(loadUserLog(path), FatalExitCalled);
     try {
         loadUserLog(path);
-    } catch (const FatalExit& e) {
+    } catch (const FatalExitCalled& e) {
         EXPECT_STREQ(e.what(), "Bad format in User Log.");
     }
 }

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds every tree and runs every test: the native unit tests, the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, the win32
+# build's tests under Wine, the fuzz targets for a short while, and a check
+# that both builds' vek print the same bytes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$(pwd)"
+
+scripts/install-deps.sh
+
+jobs="$(nproc)"
+fuzz_seconds="${FUZZ_SECONDS:-30}"
+
+step() { printf '\n== %s ==\n' "$*"; }
+
+step "native build and unit tests"
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/native -j "$jobs"
+ctest --test-dir build/native --output-on-failure
+
+step "unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVEK_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/sanitize --output-on-failure
+
+step "win32 build and unit tests under Wine"
+cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+cmake --build build/win32 -j "$jobs"
+ctest --test-dir build/win32 --output-on-failure
+
+step "both builds print the same bytes"
+example=(--birth-first Maria --birth-middle Elena --birth-last Torres --current-first Maria
+         --current-last Torres --born 5/15/1949 --today 12/8/2026 --ages 0-90 --years 1949-2040)
+build/native/cli/vek numbers "${example[@]}" >build/native/example.json
+scripts/wine-run.sh build/win32/wineprefix build/win32/cli/vek.exe numbers "${example[@]}" \
+  >build/win32/example.json
+cmp build/native/example.json build/win32/example.json
+echo "same output"
+
+step "fuzz targets, ${fuzz_seconds} s each"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_FUZZ=ON \
+  -DVEK_TESTS=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs"
+for seeds in tests/fuzz/corpus/*/; do
+  name="$(basename "$seeds")"
+  corpus="build/fuzz/corpus/$name"
+  mkdir -p "$corpus"
+  cp "$seeds"* "$corpus"/
+  (cd build/fuzz && "$root/build/fuzz/tests/fuzz/${name}_fuzzer" -max_total_time="$fuzz_seconds" \
+     -max_len=8192 -print_final_stats=0 "corpus/$name" 2>&1 | grep -E '^(Done|==|SUMMARY)' || true)
+  if ls build/fuzz/crash-* build/fuzz/leak-* build/fuzz/timeout-* >/dev/null 2>&1; then
+    echo "the ${name} fuzzer found a failing input:" build/fuzz/crash-* build/fuzz/leak-* build/fuzz/timeout-* 2>/dev/null
+    exit 1
+  fi
+done
+
+step "all tests passed"
