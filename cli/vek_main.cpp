@@ -1,4 +1,5 @@
 // vek: the reports and numbers of the suite, without a window.
+#include "cli/archive_command.h"
 #include "cli/numbers_command.h"
 
 #include <cstdio>
@@ -25,6 +26,7 @@ struct Command {
 
 const Command COMMANDS[] = {
     {"numbers", runNumbersCommand, "a person's chart as JSON"},
+    {"archive", runArchiveCommand, "make, unpack, list and check text archives"},
 };
 
 void printUsage(std::FILE* to) {
