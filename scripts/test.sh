@@ -37,12 +37,18 @@ build/native/cli/vek numbers "${example[@]}" >build/native/example.json
 scripts/wine-run.sh build/win32/wineprefix build/win32/cli/vek.exe numbers "${example[@]}" \
   >build/win32/example.json
 cmp build/native/example.json build/win32/example.json
+build/native/cli/vek archive pack tests/data/sample_archive build/native/sample.arc >/dev/null
+scripts/wine-run.sh build/win32/wineprefix build/win32/cli/vek.exe archive pack tests/data/sample_archive \
+  build/win32/sample.arc >/dev/null
+cmp build/native/sample.arc build/win32/sample.arc
+build/native/cli/vek archive check build/win32/sample.arc
 echo "same output"
 
 step "fuzz targets, ${fuzz_seconds} s each"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_FUZZ=ON \
   -DVEK_TESTS=OFF >/dev/null
 cmake --build build/fuzz -j "$jobs"
+rm -f build/fuzz/crash-* build/fuzz/leak-* build/fuzz/timeout-* build/fuzz/oom-*
 for seeds in tests/fuzz/corpus/*/; do
   name="$(basename "$seeds")"
   corpus="build/fuzz/corpus/$name"
@@ -50,8 +56,9 @@ for seeds in tests/fuzz/corpus/*/; do
   cp "$seeds"* "$corpus"/
   (cd build/fuzz && "$root/build/fuzz/tests/fuzz/${name}_fuzzer" -max_total_time="$fuzz_seconds" \
      -max_len=8192 -print_final_stats=0 "corpus/$name" 2>&1 | grep -E '^(Done|==|SUMMARY)' || true)
-  if ls build/fuzz/crash-* build/fuzz/leak-* build/fuzz/timeout-* >/dev/null 2>&1; then
-    echo "the ${name} fuzzer found a failing input:" build/fuzz/crash-* build/fuzz/leak-* build/fuzz/timeout-* 2>/dev/null
+  found="$(find build/fuzz -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \))"
+  if [ -n "$found" ]; then
+    echo "the ${name} fuzzer found a failing input: $found"
     exit 1
   fi
 done

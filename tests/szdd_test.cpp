@@ -67,6 +67,22 @@ TEST(Szdd, CompressesProseToLessThanHalf) {
     EXPECT_LT(compressSzdd(text.data(), text.size()).size(), text.size() / 2);
 }
 
+TEST(Szdd, CompressesRealEnglishProseToAtMostHalf) {
+    // Debian keeps the licence texts on every machine: real English prose.
+    std::FILE* file = std::fopen("/usr/share/common-licenses/GPL-3", "rb");
+    if (!file) GTEST_SKIP() << "no licence text to compress here";
+    std::vector<std::uint8_t> text;
+    int c;
+    while ((c = std::fgetc(file)) != EOF) text.push_back(static_cast<std::uint8_t>(c));
+    std::fclose(file);
+    ASSERT_GT(text.size(), 30000u);
+    const std::vector<std::uint8_t> packed = compressSzdd(text.data(), text.size());
+    EXPECT_LE(packed.size() * 2, text.size());
+    std::vector<std::uint8_t> back;
+    ASSERT_TRUE(expandSzdd(packed.data(), packed.size(), back));
+    EXPECT_EQ(back, text);
+}
+
 TEST(Szdd, RefusesBadHeadersShortStreamsAndImpossibleSizes) {
     const std::vector<std::uint8_t> text = bytesOf(prose(20000, 5));
     std::vector<std::uint8_t> packed = compressSzdd(text.data(), text.size());
