@@ -4,29 +4,55 @@
 
 #include <algorithm>
 
-bool Options::parse(const std::vector<std::string>& args, const std::vector<std::string>& known,
-                    std::string& error) {
+bool Options::parse(const std::vector<std::string>& args, const OptionKinds& kinds, std::string& error) {
+    auto among = [](const std::vector<std::string>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
-            error = "unexpected argument '" + arg + "'";
-            return false;
+        if (arg.size() < 2 || arg[0] != '-' || (arg.size() == 2 && arg != "-o") ||
+            (arg.size() > 2 && arg[1] != '-')) {
+            if (positional_.size() == kinds.positional) {
+                error = "unexpected argument '" + arg + "'";
+                return false;
+            }
+            positional_.push_back(arg);
+            continue;
         }
-        std::string name = arg.substr(2);
+        std::string name = arg == "-o" ? "output" : arg.substr(2);
         std::string value;
         const std::size_t equals = name.find('=');
-        if (equals != std::string::npos) {
+        const bool inlineValue = equals != std::string::npos;
+        if (inlineValue) {
             value = name.substr(equals + 1);
             name.resize(equals);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            error = "option --" + name + " needs a value";
-            return false;
         }
-        if (std::find(known.begin(), known.end(), name) == known.end()) {
+        if (among(kinds.flags, name)) {
+            if (inlineValue || !values_.emplace(name, "1").second) {
+                error = "option --" + name + " takes no value and is given once";
+                return false;
+            }
+            continue;
+        }
+        if (among(kinds.pairs, name)) {
+            if (inlineValue || i + 2 >= args.size()) {
+                error = "option --" + name + " needs two values";
+                return false;
+            }
+            pairs_[name].emplace_back(args[i + 1], args[i + 2]);
+            i += 2;
+            continue;
+        }
+        if (!among(kinds.values, name)) {
             error = "unknown option --" + name;
             return false;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= args.size()) {
+                error = "option --" + name + " needs a value";
+                return false;
+            }
+            value = args[++i];
         }
         if (!values_.emplace(name, value).second) {
             error = "option --" + name + " is given twice";
@@ -39,6 +65,12 @@ bool Options::parse(const std::vector<std::string>& args, const std::vector<std:
 std::string Options::get(const std::string& name, const std::string& fallback) const {
     auto found = values_.find(name);
     return found == values_.end() ? fallback : found->second;
+}
+
+const std::vector<std::pair<std::string, std::string>>& Options::pairs(const std::string& name) const {
+    static const std::vector<std::pair<std::string, std::string>> none;
+    auto found = pairs_.find(name);
+    return found == pairs_.end() ? none : found->second;
 }
 
 bool parseSlashDate(const std::string& text, unsigned& month, unsigned& day, unsigned& year) {

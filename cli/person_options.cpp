@@ -12,7 +12,10 @@ const std::vector<std::string> PERSON_OPTIONS = {
     "born",        "method",       "auto-yw",    "today",
 };
 
-namespace {
+const std::vector<std::string> SECOND_PERSON_OPTIONS = {
+    "second-birth-first",   "second-birth-middle", "second-birth-last",
+    "second-current-first", "second-current-last", "second-born",
+};
 
 bool readTodayOption(const Options& options, TodayDate& date, std::string& error) {
     if (!options.has("today")) {
@@ -36,30 +39,28 @@ bool readTodayOption(const Options& options, TodayDate& date, std::string& error
 }
 
 bool readSettingOptions(const Options& options, std::string& error) {
-    const std::string method = options.get("method", "A");
-    if (method.size() != 1 || method[0] < 'A' || method[0] > 'C') {
-        error = "--method must be A, B or C";
-        return false;
+    if (options.has("method")) {
+        const std::string method = options.get("method");
+        if (method.size() != 1 || method[0] < 'A' || method[0] > 'C') {
+            error = "--method must be A, B or C";
+            return false;
+        }
+        settings.lifePathMethod = method[0] - 'A';
     }
-    settings.lifePathMethod = method[0] - 'A';
-    const std::string autoYW = options.get("auto-yw", "1");
-    if (autoYW != "0" && autoYW != "1") {
-        error = "--auto-yw must be 1 or 0";
-        return false;
+    if (options.has("auto-yw")) {
+        const std::string autoYW = options.get("auto-yw");
+        if (autoYW != "0" && autoYW != "1") {
+            error = "--auto-yw must be 1 or 0";
+            return false;
+        }
+        settings.autoYW = autoYW[0] - '0';
     }
-    settings.autoYW = autoYW[0] - '0';
     return true;
 }
 
-}  // namespace
-
-bool readPersonOptions(const Options& options, PersonRecord& person, TodayDate& date,
-                       std::string& error) {
-    if (!readTodayOption(options, date, error)) return false;
+bool readPersonFields(const Options& options, const std::string& prefix, const TodayDate& date,
+                      PersonRecord& person, std::string& error) {
     std::memset(&person, 0, sizeof person);
-    applySettingsDefaults(0, ".", date, person);
-    if (!readSettingOptions(options, error)) return false;
-
     struct NameOption {
         const char* option;
         char (*field)[NAME_SIZE];
@@ -72,25 +73,35 @@ bool readPersonOptions(const Options& options, PersonRecord& person, TodayDate& 
     };
     YwReading reading;  // with the rule off, the names are accepted as typed
     for (const NameOption& name : names) {
+        const std::string option = prefix + name.option;
         std::string typed;
-        if (!utf8ToCp1252(options.get(name.option), typed)) {
-            error = std::string("--") + name.option + " holds a character that Windows-1252 lacks";
+        if (!utf8ToCp1252(options.get(option), typed)) {
+            error = "--" + option + " holds a character that Windows-1252 lacks";
             return false;
         }
         const NameReadResult result =
             readNameField(typed.c_str(), *name.field, name.required, settings.autoYW != 0, reading);
         if (result != NameReadResult::Ok) {
-            error = std::string(nameReadMessage(result)) + " (--" + name.option + ")";
+            error = std::string(nameReadMessage(result)) + " (--" + option + ")";
             return false;
         }
     }
 
     unsigned m = 0, d = 0, y = 0;
-    if (options.has("born") && !parseSlashDate(options.get("born"), m, d, y)) m = d = y = 0;
+    const std::string born = prefix + "born";
+    if (options.has(born) && !parseSlashDate(options.get(born), m, d, y)) m = d = y = 0;
     const DateCheck check = checkBirthDate(m, d, y, date, person);
     if (check.message) {
-        error = check.message;
+        error = std::string(check.message) + " (--" + born + ")";
         return false;
     }
     return true;
+}
+
+bool readPersonOptions(const Options& options, PersonRecord& person, TodayDate& date,
+                       std::string& error) {
+    if (!readTodayOption(options, date, error)) return false;
+    std::memset(&person, 0, sizeof person);
+    applySettingsDefaults(0, ".", date, person);
+    return readSettingOptions(options, error) && readPersonFields(options, "", date, person, error);
 }

@@ -8,9 +8,20 @@
 #include <string>
 #include <vector>
 
-extern const std::vector<std::string> PERSON_OPTIONS;
+extern const std::vector<std::string> PERSON_OPTIONS;         // the person and the shared ones
+extern const std::vector<std::string> SECOND_PERSON_OPTIONS;  // "second-birth-first" ...
 
-// Fills settings' method and Y rule, today and person from the options.
-// False with the dialog's message (or an option error) in error.
+// --today (else the system date) into date and the global today.
+bool readTodayOption(const Options& options, TodayDate& date, std::string& error);
+
+// --method and --auto-yw, when given, into the settings.
+bool readSettingOptions(const Options& options, std::string& error);
+
+// The names and birth date under prefix ("" or "second-"), read and checked
+// as the birth-data dialog does. False with the dialog's message in error.
+bool readPersonFields(const Options& options, const std::string& prefix, const TodayDate& date,
+                      PersonRecord& person, std::string& error);
+
+// All of the above for one person, after the settings defaults.
 bool readPersonOptions(const Options& options, PersonRecord& person, TodayDate& date,
                        std::string& error);

@@ -1,6 +1,7 @@
 // vek: the reports and numbers of the suite, without a window.
 #include "cli/archive_command.h"
 #include "cli/numbers_command.h"
+#include "cli/report_commands.h"
 
 #include <cstdio>
 #include <cstring>
@@ -26,6 +27,8 @@ struct Command {
 
 const Command COMMANDS[] = {
     {"numbers", runNumbersCommand, "a person's chart as JSON"},
+    {"list", runListCommand, "a report's list file"},
+    {"expand", runExpandCommand, "a list file expanded into report text"},
     {"archive", runArchiveCommand, "make, unpack, list and check text archives"},
 };
 

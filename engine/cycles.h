@@ -15,6 +15,7 @@ LifeCycles lifeCycles(const PersonRecord& p);
 int cycleEnd(const PersonRecord& p);     // F: the last age of the First Cycle
 
 bool isLeapYear(int year);
+int daysInMonth(int month, int year);  // by the Gregorian calendar
 int personalYear(const PersonRecord& p, int year);
 int personalMonth(const PersonRecord& p, int year, int month);
 int personalMonthKey(const PersonRecord& p, int year, int month);  // 101..912

@@ -29,14 +29,6 @@ const char* nameReadMessage(NameReadResult result) {
     }
 }
 
-int daysInMonth(int month, int year) {
-    switch (month) {
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return isLeapYear(year) ? 29 : 28;
-    default: return 31;
-    }
-}
-
 DateCheck checkBirthDate(unsigned month, unsigned day, unsigned year, const TodayDate& date,
                          PersonRecord& p) {
     if (year < 1000) return {"Error in year", DateField::Year};

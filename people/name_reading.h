@@ -2,6 +2,7 @@
 // dialog: one name field, and a birth date.
 #pragma once
 
+#include "engine/cycles.h"
 #include "engine/letters.h"
 #include "people/person.h"
 
@@ -28,8 +29,6 @@ struct DateCheck {
 // year are stored into p only when every check passes.
 DateCheck checkBirthDate(unsigned month, unsigned day, unsigned year, const TodayDate& date,
                          PersonRecord& p);
-
-int daysInMonth(int month, int year);
 
 // A dialog field read as an unsigned number: leading blanks skipped, digits
 // only; anything else, or a number too large, reads as 0.

@@ -1,0 +1,313 @@
+#include "cli/report_commands.h"
+
+#include "archive/language_list.h"
+#include "archive/list_expansion.h"
+#include "archive/text_archive.h"
+#include "cli/cp1252.h"
+#include "cli/options.h"
+#include "cli/person_options.h"
+#include "compose/list_writer.h"
+#include "compose/report_types.h"
+#include "people/name_reading.h"
+#include "platform/platform.h"
+#include "shell/report_state.h"
+#include "shell/settings.h"
+
+#include <cstdio>
+#include <cstring>
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+const char* const LIST_USAGE =
+    "usage: vek list --type profile|short|compatibility|chart-calculator|lucky|name|diamond|everyday\n"
+    "                [person options as for vek numbers] [--second-birth-first S ... --second-born M/D/YYYY]\n"
+    "                [--phrase N TEXT]... [--address S] [--phone S] [--nine-digits S] [--age A]\n"
+    "                [--ages A1-A2] [--years Y1-Y2] [--months M/YYYY-M/YYYY] [--day-months M/YYYY-M/YYYY]\n"
+    "                [--topics all|N,N,...] [--daily] [--settings Vek.ini] [--archive PATH] [--today M/D/YYYY]\n"
+    "                -o LIST_FILE\n";
+const char* const EXPAND_USAGE = "usage: vek expand --archive PATH LIST_FILE -o REPORT_TEXT\n";
+
+enum { EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_MISSING_SUBJECTS = 3 };
+
+const struct { const char* name; int type; } TYPE_NAMES[] = {
+    {"profile", TYPE_PROFILES},   {"short", TYPE_SHORT_PROFILES},
+    {"compatibility", TYPE_COMPATIBILITY}, {"chart-calculator", TYPE_CHART_CALCULATOR},
+    {"lucky", TYPE_LUCKY},        {"name", TYPE_NAME},
+    {"diamond", TYPE_DIAMOND},    {"everyday", TYPE_EVERYDAY},
+};
+
+// Messages of the run: missing subjects are counted, everything goes to err.
+std::string* messages = nullptr;
+int missingSubjects = 0;
+
+int recordMessage(const char* text, const char*, unsigned) {
+    if (std::strstr(text, "NOT IN TEXT ARCHIVE")) ++missingSubjects;
+    if (messages) *messages += std::string(text) + "\n";
+    return platform::ANSWER_OK;
+}
+
+class MessageCapture {
+public:
+    explicit MessageCapture(std::string& err) {
+        messages = &err;
+        missingSubjects = 0;
+        platform::setMessageBoxHook(recordMessage);
+    }
+    ~MessageCapture() {
+        platform::setMessageBoxHook(nullptr);
+        messages = nullptr;
+    }
+};
+
+bool archiveSource(const std::string& path, LanguageEntry& source, std::string& error) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        error = path + ": can't be read";
+        return false;
+    }
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    std::fclose(file);
+    source = LanguageEntry{};
+    const std::size_t slash = path.find_last_of("/\\");
+    std::snprintf(source.archiveName, sizeof source.archiveName, "%s",
+                  path.substr(slash == std::string::npos ? 0 : slash + 1).c_str());
+    std::snprintf(source.holdingPath, sizeof source.holdingPath, "%s", path.c_str());
+    source.length = size > 0 ? static_cast<std::uint32_t>(size) : 0;
+    return true;
+}
+
+// "M/YYYY-M/YYYY" as two month indexes.
+bool parseMonthRange(const std::string& text, int& first, int& last) {
+    unsigned m1, y1, m2, y2;
+    char end;
+    if (std::sscanf(text.c_str(), "%u/%u-%u/%u%c", &m1, &y1, &m2, &y2, &end) != 4) return false;
+    if (m1 < 1 || m1 > 12 || m2 < 1 || m2 > 12 || y1 > 99999 || y2 > 99999) return false;
+    first = monthIndex(static_cast<int>(y1), static_cast<int>(m1));
+    last = monthIndex(static_cast<int>(y2), static_cast<int>(m2));
+    return first <= last && last - first < 12 * 100;
+}
+
+bool readTopics(const std::string& text, std::string& error) {
+    if (text == "all") {
+        std::memset(settings.topicFlags, 1, TOPIC_FLAG_COUNT);
+        settings.topicFlags[TOPIC_ALWAYS_OFF] = 0;
+        return true;
+    }
+    std::memset(settings.topicFlags, 0, TOPIC_FLAG_COUNT);
+    std::stringstream list(text);
+    std::string item;
+    while (std::getline(list, item, ',')) {
+        int flag = -1;
+        if (!parseRange(item, TOPIC_FLAG_COUNT - 1, flag, flag)) {
+            error = "--topics takes all or flag numbers 0 to 35 separated by commas";
+            return false;
+        }
+        settings.topicFlags[flag] = 1;
+    }
+    return true;
+}
+
+bool readPhrases(const Options& options, int type, std::string& error) {
+    std::memset(phraseList, 0, sizeof phraseList);
+    auto take = [&](int index, const std::string& utf8, const std::string& option) {
+        std::string text;
+        if (!utf8ToCp1252(utf8, text)) {
+            error = "--" + option + " holds a character that Windows-1252 lacks";
+            return false;
+        }
+        char field[NAME_SIZE];
+        YwReading reading;
+        const bool asName = type == TYPE_NAME;
+        const NameReadResult result = readNameField(text.c_str(), field, false, asName && settings.autoYW, reading);
+        if (asName && result == NameReadResult::Comma) {
+            error = std::string(nameReadMessage(result)) + " (--" + option + ")";
+            return false;
+        }
+        std::memcpy(phraseList[index], field, NAME_SIZE);
+        return true;
+    };
+    for (const auto& phrase : options.pairs("phrase")) {
+        int index = -1;
+        if (!parseRange(phrase.first, PHRASE_COUNT, index, index) || index < 1) {
+            error = "--phrase takes a number from 1 to 8 and a text";
+            return false;
+        }
+        if (!take(index - 1, phrase.second, "phrase")) return false;
+    }
+    if (type != TYPE_EVERYDAY) return true;
+    const char* const fields[] = {"address", "phone", "nine-digits"};
+    for (int i = 0; i < 3; ++i)
+        if (!take(i, options.get(fields[i]), fields[i])) return false;
+    // The everyday dialog's checks.
+    auto allDigits = [](const char* s) { return std::strspn(s, "0123456789") == std::strlen(s); };
+    if (!allDigits(phraseList[1])) error = "Must be all digits. (--phone)";
+    else if (!allDigits(phraseList[2])) error = "Must be all digits. (--nine-digits)";
+    else if (phraseList[2][0] && std::strlen(phraseList[2]) != 9) error = "Must have 9 digits. (--nine-digits)";
+    else if (std::count(phraseList[2], phraseList[2] + std::strlen(phraseList[2]), '0') > 3)
+        error = "May have no more than 3 zeros. (--nine-digits)";
+    return error.empty();
+}
+
+bool readRanges(const Options& options, int type, std::string& error) {
+    if (options.has("ages") && !parseRange(options.get("ages"), 999, settings.firstAge, settings.lastAge)) {
+        error = "--ages must be A1-A2, ages from 0 to 999";
+        return false;
+    }
+    if (options.has("age")) {
+        int age = -1;
+        if (!parseRange(options.get("age"), 999, age, age) || age < 1 || age > 81) {
+            error = "Error in age: must be between 1 and 81 (--age)";
+            return false;
+        }
+        settings.firstAge = age;
+        if (type == TYPE_DIAMOND) settings.lastAge = 0;
+    }
+    if (options.has("years") && !parseRange(options.get("years"), 99999, settings.firstYear, settings.lastYear)) {
+        error = "--years must be Y1-Y2";
+        return false;
+    }
+    if (options.has("months") && !parseMonthRange(options.get("months"), settings.firstMonth, settings.lastMonth)) {
+        error = "--months must be M/YYYY-M/YYYY, at most 100 years";
+        return false;
+    }
+    if (options.has("day-months") &&
+        !parseMonthRange(options.get("day-months"), settings.firstDayMonth, settings.lastDayMonth)) {
+        error = "--day-months must be M/YYYY-M/YYYY, at most 100 years";
+        return false;
+    }
+    return !options.has("topics") || readTopics(options.get("topics"), error);
+}
+
+std::string marksLine(int type) {
+    char line[200];
+    std::snprintf(line, sizeof line, "type=%d coverStart=%u contentsStart=%u chartStart=%u bodyStart=%u listEnd=%u\n",
+                  type, static_cast<unsigned>(sectionMarks.coverStart), static_cast<unsigned>(sectionMarks.contentsStart),
+                  static_cast<unsigned>(sectionMarks.chartStart), static_cast<unsigned>(sectionMarks.bodyStart),
+                  static_cast<unsigned>(sectionMarks.listEnd));
+    return line;
+}
+
+bool readMarks(const std::string& path, int& type) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    unsigned c, n, h, b, e;
+    const bool ok = std::fscanf(file, "type=%d coverStart=%u contentsStart=%u chartStart=%u bodyStart=%u listEnd=%u",
+                                &type, &c, &n, &h, &b, &e) == 6;
+    std::fclose(file);
+    if (ok) sectionMarks = SectionMarks{c, n, h, b, e};
+    return ok;
+}
+
+int finish() {
+    closeTextArchive();
+    return missingSubjects > 0 ? EXIT_MISSING_SUBJECTS : 0;
+}
+
+}  // namespace
+
+int runListCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    OptionKinds kinds;
+    kinds.values = PERSON_OPTIONS;
+    kinds.values.insert(kinds.values.end(), SECOND_PERSON_OPTIONS.begin(), SECOND_PERSON_OPTIONS.end());
+    for (const char* name : {"type", "address", "phone", "nine-digits", "age", "ages", "years", "months",
+                             "day-months", "topics", "settings", "archive", "output"})
+        kinds.values.push_back(name);
+    kinds.flags = {"daily"};
+    kinds.pairs = {"phrase"};
+    Options options;
+    std::string error;
+    if (!options.parse(args, kinds, error)) {
+        err = "vek list: " + error + "\n" + LIST_USAGE;
+        return EXIT_USAGE;
+    }
+    int type = -1;
+    for (const auto& entry : TYPE_NAMES)
+        if (options.get("type") == entry.name) type = entry.type;
+    if (type < 0 || !options.has("output") || !options.has("archive")) {
+        err = std::string("vek list: ") +
+              (type < 0 ? "--type is needed" : !options.has("output") ? "-o LIST_FILE is needed" : "--archive is needed") +
+              "\n" + LIST_USAGE;
+        return EXIT_USAGE;
+    }
+
+    TodayDate date;
+    if (!readTodayOption(options, date, error)) {
+        err = "vek list: " + error + "\n";
+        return EXIT_USAGE;
+    }
+    clearPeople();
+    const bool people = type != TYPE_NAME && type != TYPE_EVERYDAY;
+    const bool fromFile = options.has("settings");
+    if (fromFile && !loadSettings(options.get("settings"))) {
+        err = "vek list: " + options.get("settings") + " is not a settings file\n";
+        return EXIT_USAGE;
+    }
+    if (!fromFile) applySettingsDefaults(type, ".", date, person1);
+    if (!readSettingOptions(options, error) ||
+        (people && !readPersonFields(options, "", date, person1, error)) ||
+        (type == TYPE_COMPATIBILITY && !readPersonFields(options, "second-", date, person2, error)) ||
+        !readPhrases(options, type, error)) {
+        err = error + "\n";
+        return EXIT_USAGE;
+    }
+    if (!fromFile) {
+        // The defaults' ages follow the first person; the options given still count.
+        applySettingsDefaults(type, ".", date, person1);
+        readSettingOptions(options, error);
+    }
+    dailyLuckyNumbers = options.has("daily") ? 1 : 0;
+    if (!readRanges(options, type, error)) {
+        err = error + "\n";
+        return EXIT_USAGE;
+    }
+
+    LanguageEntry source;
+    if (!archiveSource(options.get("archive"), source, error)) {
+        err = "vek list: " + error + "\n";
+        return EXIT_FAILED;
+    }
+    MessageCapture capture(err);
+    reportType = type;
+    if (!openTextArchive(source, type, platform::dataFolder())) return EXIT_FAILED;
+    currentReportFile = options.get("output");
+    reportTypes[type].composer();
+    out = marksLine(type);
+    const std::string marksPath = currentReportFile + ".marks";
+    platform::writeFileReplacing(marksPath, out.data(), out.size());
+    return finish();
+}
+
+int runExpandCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    OptionKinds kinds;
+    kinds.values = {"archive", "output"};
+    kinds.positional = 1;
+    Options options;
+    std::string error;
+    if (!options.parse(args, kinds, error) || options.positional().size() != 1 || !options.has("archive") ||
+        !options.has("output")) {
+        err = "vek expand: " + (error.empty() ? std::string("--archive, LIST_FILE and -o are needed") : error) +
+              "\n" + EXPAND_USAGE;
+        return EXIT_USAGE;
+    }
+    const std::string listPath = options.positional()[0];
+    int type = TYPE_SHORT_PROFILES;
+    if (!readMarks(listPath + ".marks", type)) sectionMarks = SectionMarks{0, 0, 0, 0, 0};
+    LanguageEntry source;
+    if (!archiveSource(options.get("archive"), source, error)) {
+        err = "vek expand: " + error + "\n";
+        return EXIT_FAILED;
+    }
+    if (!platform::fileExists(listPath)) {
+        err = "vek expand: " + listPath + ": can't be read\n";
+        return EXIT_FAILED;
+    }
+    MessageCapture capture(err);
+    reportType = type;
+    if (!openTextArchive(source, type, platform::dataFolder())) return EXIT_FAILED;
+    expandListFile(listPath, options.get("output"));
+    out = marksLine(type);
+    return finish();
+}
