@@ -202,18 +202,23 @@ int fetchSubject(const char* name) {
 }
 
 int loadQuoteTable(const char* name, char* block, const char** table) {
+    const int index = findSubject(name);
+    if (index < 0) return buildQuoteTable("", 0, block, table);
+    const SubjectEntry& row = textArchive.subjectTable[static_cast<std::size_t>(index)];
+    return buildQuoteTable(reinterpret_cast<const char*>(textArchive.data.data()) + row.text, row.length, block,
+                           table);
+}
+
+int buildQuoteTable(const char* raw, std::size_t length, char* block, const char** table) {
     static const char EMPTY[] = "";
     for (int i = 0; i < MAX_PHRASES; ++i) table[i] = EMPTY;
-    const int index = findSubject(name);
-    if (index < 0) return 0;
-    const SubjectEntry& row = textArchive.subjectTable[static_cast<std::size_t>(index)];
     // The block holds the raw text and, after it, a terminator for the walk.
-    if (row.length >= PHRASE_BLOCK_SIZE) return 0;
-    std::memcpy(block, textArchive.data.data() + row.text, row.length);
-    block[row.length] = '\0';
+    if (length >= PHRASE_BLOCK_SIZE) return 0;
+    std::memcpy(block, raw, length);
+    block[length] = '\0';
 
     char* at = block;
-    char* const end = block + row.length;
+    char* const end = block + length;
     int count = 0;
     while (at < end) {
         if (*at == '\r' || *at == '\n') {

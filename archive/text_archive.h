@@ -51,6 +51,8 @@ void closeTextArchive();
 int findSubject(const char* name);   // the last subject of that name, or -1
 int fetchSubject(const char* name);  // 1 with the text in textBuffer, 0 after a message
 int loadQuoteTable(const char* name, char* block, const char** table);  // phrase count
+// The phrase table of a raw "QUOTES.Q" text; 0 for a text the loader refuses.
+int buildQuoteTable(const char* raw, std::size_t length, char* block, const char** table);
 
 // The steps of opening that need no file, for the packer's checks and tests.
 // Turns stored bytes (any form) into plain archive text in place.

@@ -7,6 +7,7 @@
 #include "cli/archive_sources.h"
 #include "cli/cp1252.h"
 #include "cli/options.h"
+#include "compose/phrases.h"
 #include "people/text_file.h"
 #include "platform/platform.h"
 
@@ -49,6 +50,35 @@ bool readPlain(const std::string& path, std::vector<std::uint8_t>& plain, std::s
     return true;
 }
 
+// Phrases whose conversions don't fit the arguments their composer passes
+// (the program would show them as plain text).
+std::vector<ArchiveProblem> checkPhraseFormats(const std::vector<std::uint8_t>& plain) {
+    std::vector<ArchiveProblem> problems;
+    std::vector<SubjectEntry> table;
+    if (!buildSubjectTable(plain.data(), plain.size(), table)) return problems;
+    const SubjectEntry* quotes = nullptr;
+    for (const SubjectEntry& row : table)
+        if (std::string(row.name) == QUOTES_SUBJECT) quotes = &row;
+    if (!quotes || quotes->length >= PHRASE_BLOCK_SIZE) return problems;
+    // The loader's own walk, into a block of our own.
+    std::vector<char> block(PHRASE_BLOCK_SIZE);
+    const char* phrases[MAX_PHRASES];
+    const int count = buildQuoteTable(reinterpret_cast<const char*>(plain.data()) + quotes->text, quotes->length,
+                                      block.data(), phrases);
+    std::size_t lineOfQuotes = 1;
+    for (std::uint32_t i = 0; i < quotes->text; ++i) lineOfQuotes += plain[i] == '\n';
+    for (std::size_t i = 0; i < PHRASE_USE_COUNT; ++i) {
+        const PhraseUse& use = PHRASE_USES[i];
+        if (use.number >= count || formatFits(phrases[use.number], use.signature)) continue;
+        std::string wanted;
+        for (const char* c = use.signature; *c; ++c) wanted += *c == 's' ? " text" : " number";
+        problems.push_back({lineOfQuotes, QUOTES_SUBJECT,
+                            "phrase " + std::to_string(use.number) + " has conversions that don't fit its arguments (" +
+                                (wanted.empty() ? std::string(" none") : wanted) + " )"});
+    }
+    return problems;
+}
+
 std::string problemLine(const std::string& where, const ArchiveProblem& problem) {
     std::string line = where + ": ";
     if (!problem.subject.empty()) line += "subject {" + cp1252ToUtf8(problem.subject) + "}: ";
@@ -88,6 +118,8 @@ int pack(const std::vector<std::string>& args, std::string& out, std::string& er
     if (form != ArchiveForm::Plain) plain.assign(sources.plainText.begin(), sources.plainText.end());
     for (const ArchiveProblem& problem : checkArchiveText(plain.data(), plain.size()))
         err += problemLine(describeOrigin(sources, problem.line), problem);
+    for (const ArchiveProblem& problem : checkPhraseFormats(plain))
+        err += problemLine("phrases.txt", problem);
     if (!err.empty()) return EXIT_PROBLEMS;
 
     if (!platform::writeFileReplacing(args[1], stored.data(), stored.size())) {
@@ -147,6 +179,8 @@ int check(const std::vector<std::string>& args, std::string& out, std::string& e
         return EXIT_PROBLEMS;
     }
     for (const ArchiveProblem& problem : checkArchiveText(plain.data(), plain.size()))
+        err += problemLine(args[0] + ":" + std::to_string(problem.line), problem);
+    for (const ArchiveProblem& problem : checkPhraseFormats(plain))
         err += problemLine(args[0] + ":" + std::to_string(problem.line), problem);
     if (!err.empty()) return EXIT_PROBLEMS;
     const std::uint8_t* trailer = stored.data() + stored.size() - TRAILER_SIZE;

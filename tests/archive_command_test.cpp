@@ -90,6 +90,15 @@ TEST_F(ArchiveCommand, CheckFindsWhatTheLoaderRefuses) {
     EXPECT_EQ(run({"frobnicate"}), 2);
 }
 
+TEST_F(ArchiveCommand, PhrasesAreCheckedAgainstTheArgumentsTheirComposersPass) {
+    source("phrases.txt", "117 <Number %s\\n>\n119 <Day %s\\n>\n187 <%s %d %d %d\\n>\n");
+    EXPECT_EQ(run({"pack", sources, pathIn("p.arc")}), 1);
+    EXPECT_EQ(err.find("phrase 117"), std::string::npos) << err;
+    EXPECT_NE(err.find("phrase 119 has conversions that don't fit its arguments ( number )"), std::string::npos) << err;
+    EXPECT_NE(err.find("phrase 187 has conversions that don't fit its arguments ( text number number )"),
+              std::string::npos) << err;
+}
+
 TEST_F(ArchiveCommand, PlainFormKeepsTheTrailerOutOfTheText) {
     source("phrases.txt", "1 <x>\n");
     // The trailer's bytes are read as part of the last text in the plain form.

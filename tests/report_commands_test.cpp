@@ -1,0 +1,114 @@
+#include "archive/list_expansion.h"
+#include "archive/text_archive.h"
+#include "cli/archive_command.h"
+#include "cli/report_commands.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class ReportCommands : public PlatformTest {
+protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        std::string out, err;
+        ASSERT_EQ(runArchiveCommand({"pack", std::string(TAMSI_SOURCE_DIR) + "/tests/data/marked_archive", archive()},
+                                    out, err),
+                  0)
+            << err;
+    }
+    void TearDown() override {
+        closeTextArchive();
+        PlatformTest::TearDown();
+    }
+    std::string archive() const { return pathIn("marked.arc"); }
+    int list(std::vector<std::string> args) {
+        args.insert(args.end(), {"--archive", archive(), "-o", pathIn("report.lst"), "--today", "12/8/2026"});
+        out.clear();
+        err.clear();
+        return runListCommand(args, out, err);
+    }
+    int expand() {
+        out.clear();
+        err.clear();
+        return runExpandCommand({"--archive", archive(), pathIn("report.lst"), "-o", pathIn("report.txt")}, out, err);
+    }
+    std::string out, err;
+};
+
+const std::vector<std::string> ANN = {"--birth-first", "Ann", "--birth-last", "Stone", "--current-first", "Ann",
+                                      "--current-last", "Stone", "--born", "1/1/1990"};
+
+TEST_F(ReportCommands, AProfileFromListToText) {
+    std::vector<std::string> args = {"--type", "profile", "--topics", "3,4"};
+    args.insert(args.end(), ANN.begin(), ANN.end());
+    ASSERT_EQ(list(args), 0) << err;
+    EXPECT_EQ(readFile(pathIn("report.lst")),
+              "{#1=Ann}\n$[115] \n{INTRO.STD}\n$[116] \n{LIFPTH__}\n&[117] 3 \n{LIFPTH03}\n");
+    EXPECT_EQ(out, "type=0 coverStart=0 contentsStart=0 chartStart=0 bodyStart=0 listEnd=69\n");
+    ASSERT_EQ(expand(), 0) << err;
+    EXPECT_EQ(readFile(pathIn("report.txt")),
+              "$[115] \nIntroduction for Ann.\n\n$[116] \nThe Life Path of Ann.\n\n&[117] 3 \nLife Path 3 of Ann.\n\n");
+}
+
+TEST_F(ReportCommands, MissingSubjectsAreListedAndGiveStatusThree) {
+    std::vector<std::string> args = {"--type", "profile", "--topics", "5"};
+    args.insert(args.end(), ANN.begin(), ANN.end());
+    ASSERT_EQ(list(args), 0) << err;
+    EXPECT_EQ(expand(), 3);
+    EXPECT_EQ(err, "SUBJECT 'BTHDAY__' NOT IN TEXT ARCHIVE\nSUBJECT 'BTHDAY01' NOT IN TEXT ARCHIVE\n");
+    EXPECT_EQ(readFile(pathIn("report.txt")), "$[118] \n&[119] 1 \n");
+}
+
+TEST_F(ReportCommands, TheSwapOfNamesReachesTheText) {
+    std::vector<std::string> args = {"--type", "compatibility", "--topics", "4", "--second-birth-first", "Nora",
+                                     "--second-current-first", "Nora", "--second-born", "1/5/1990"};
+    args.insert(args.end(), ANN.begin(), ANN.end());
+    ASSERT_EQ(list(args), 0) << err;
+    expand();
+    const std::string text = readFile(pathIn("report.txt"));
+    EXPECT_NE(text.find("Life Path 3 of Ann."), std::string::npos) << text;
+    EXPECT_NE(text.find("Life Path 7 of Nora."), std::string::npos) << "the swap makes the text speak of the second";
+    EXPECT_NE(text.find("Ann walks the 3, Nora the 7."), std::string::npos) << text;
+}
+
+TEST_F(ReportCommands, InputErrors) {
+    EXPECT_EQ(list({"--type", "horoscope"}), 2);
+    EXPECT_NE(err.find("--type is needed"), std::string::npos);
+    EXPECT_EQ(list({"--type", "profile", "--born", "2/30/1990", "--birth-first", "A", "--current-first", "A"}), 2);
+    EXPECT_EQ(err, "Error in day (--born)\n");
+    EXPECT_EQ(list({"--type", "diamond", "--age", "82", "--birth-first", "A", "--current-first", "A", "--born",
+                    "1/1/1990"}),
+              2);
+    EXPECT_EQ(err, "Error in age: must be between 1 and 81 (--age)\n");
+    EXPECT_EQ(list({"--type", "everyday", "--phone", "555-1234"}), 2);
+    EXPECT_EQ(err, "Must be all digits. (--phone)\n");
+    EXPECT_EQ(list({"--type", "everyday", "--nine-digits", "000012345"}), 2);
+    EXPECT_EQ(err, "May have no more than 3 zeros. (--nine-digits)\n");
+    EXPECT_EQ(list({"--type", "everyday", "--nine-digits", "12345678"}), 2);
+    EXPECT_EQ(err, "Must have 9 digits. (--nine-digits)\n");
+    EXPECT_EQ(list({"--type", "name", "--phrase", "9", "x"}), 2);
+    EXPECT_EQ(list({"--type", "profile", "--birth-first", "A", "--current-first", "A", "--born", "1/1/1990",
+                    "--topics", "1,99"}),
+              2);
+    out.clear();
+    EXPECT_EQ(runExpandCommand({"--archive", archive()}, out, err), 2);
+}
+
+TEST_F(ReportCommands, AnArchiveThatDoesNotServeTheReportIsRefused) {
+    std::string out2, err2;
+    ASSERT_EQ(runArchiveCommand({"pack", std::string(TAMSI_SOURCE_DIR) + "/tests/data/marked_archive",
+                                 pathIn("spanish.arc"), "--description", "Spanish   [Profiles only]", "--mask", "2003"},
+                                out2, err2),
+              0);
+    std::vector<std::string> args = {"--type", "lucky", "--archive", pathIn("spanish.arc"), "-o", pathIn("x.lst")};
+    args.insert(args.end(), ANN.begin(), ANN.end());
+    EXPECT_EQ(runListCommand(args, out, err), 1);
+    EXPECT_EQ(err, "Spanish language is not currently avalable for this type of report. Please switch to English.\n");
+}
+
+}  // namespace
