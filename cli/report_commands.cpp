@@ -152,31 +152,47 @@ bool readPhrases(const Options& options, int type, std::string& error) {
 }
 
 bool readRanges(const Options& options, int type, std::string& error) {
-    if (options.has("ages") && !parseRange(options.get("ages"), 999, settings.firstAge, settings.lastAge)) {
-        error = "--ages must be A1-A2, ages from 0 to 999";
-        return false;
+    // Read into locals: the settings record is packed, its fields can't be bound to references.
+    int first = 0, last = 0;
+    if (options.has("ages")) {
+        if (!parseRange(options.get("ages"), 999, first, last)) {
+            error = "--ages must be A1-A2, ages from 0 to 999";
+            return false;
+        }
+        settings.firstAge = first;
+        settings.lastAge = last;
     }
     if (options.has("age")) {
-        int age = -1;
-        if (!parseRange(options.get("age"), 999, age, age) || age < 1 || age > 81) {
+        if (!parseRange(options.get("age"), 999, first, first) || first < 1 || first > 81) {
             error = "Error in age: must be between 1 and 81 (--age)";
             return false;
         }
-        settings.firstAge = age;
+        settings.firstAge = first;
         if (type == TYPE_DIAMOND) settings.lastAge = 0;
     }
-    if (options.has("years") && !parseRange(options.get("years"), 99999, settings.firstYear, settings.lastYear)) {
-        error = "--years must be Y1-Y2";
-        return false;
+    if (options.has("years")) {
+        if (!parseRange(options.get("years"), 99999, first, last)) {
+            error = "--years must be Y1-Y2";
+            return false;
+        }
+        settings.firstYear = first;
+        settings.lastYear = last;
     }
-    if (options.has("months") && !parseMonthRange(options.get("months"), settings.firstMonth, settings.lastMonth)) {
-        error = "--months must be M/YYYY-M/YYYY, at most 100 years";
-        return false;
+    if (options.has("months")) {
+        if (!parseMonthRange(options.get("months"), first, last)) {
+            error = "--months must be M/YYYY-M/YYYY, at most 100 years";
+            return false;
+        }
+        settings.firstMonth = first;
+        settings.lastMonth = last;
     }
-    if (options.has("day-months") &&
-        !parseMonthRange(options.get("day-months"), settings.firstDayMonth, settings.lastDayMonth)) {
-        error = "--day-months must be M/YYYY-M/YYYY, at most 100 years";
-        return false;
+    if (options.has("day-months")) {
+        if (!parseMonthRange(options.get("day-months"), first, last)) {
+            error = "--day-months must be M/YYYY-M/YYYY, at most 100 years";
+            return false;
+        }
+        settings.firstDayMonth = first;
+        settings.lastDayMonth = last;
     }
     return !options.has("topics") || readTopics(options.get("topics"), error);
 }
