@@ -57,7 +57,8 @@ void compare(int labelPhrase, const char* prefix, const char* code, int x1, int 
             listPrintf("{COMP_%d.CPT}\n", 11 * a);
         }
     }
-    pairTable[10 * a + b] = label;
+    // The first topic to meet a pair keeps it, so later ones refer back to it.
+    if (pairTable[10 * a + b].empty()) pairTable[10 * a + b] = label;
 }
 
 void numberTopic(int flag, int (*number)(const PersonRecord&), int heading, const char* intro, int label,
