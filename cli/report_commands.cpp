@@ -8,6 +8,8 @@
 #include "cli/person_options.h"
 #include "compose/list_writer.h"
 #include "compose/report_types.h"
+#include "output/page_layout.h"
+#include "output/rtf_writer.h"
 #include "people/name_reading.h"
 #include "platform/platform.h"
 #include "shell/report_state.h"
@@ -16,6 +18,8 @@
 #include <cstdio>
 #include <cstring>
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -27,6 +31,8 @@ const char* const LIST_USAGE =
     "                [--ages A1-A2] [--years Y1-Y2] [--months M/YYYY-M/YYYY] [--day-months M/YYYY-M/YYYY]\n"
     "                [--topics all|N,N,...] [--daily] [--settings Vek.ini] [--archive PATH] [--today M/D/YYYY]\n"
     "                -o LIST_FILE\n";
+const char* const REPORT_USAGE =
+    "usage: vek report [the options of vek list, without -o] [--rtf [PATH]] [--text PATH]\n";
 const char* const EXPAND_USAGE = "usage: vek expand --archive PATH LIST_FILE -o REPORT_TEXT\n";
 
 enum { EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_MISSING_SUBJECTS = 3 };
@@ -222,9 +228,7 @@ int finish() {
     return missingSubjects > 0 ? EXIT_MISSING_SUBJECTS : 0;
 }
 
-}  // namespace
-
-int runListCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+OptionKinds listOptionKinds() {
     OptionKinds kinds;
     kinds.values = PERSON_OPTIONS;
     kinds.values.insert(kinds.values.end(), SECOND_PERSON_OPTIONS.begin(), SECOND_PERSON_OPTIONS.end());
@@ -233,32 +237,32 @@ int runListCommand(const std::vector<std::string>& args, std::string& out, std::
         kinds.values.push_back(name);
     kinds.flags = {"daily"};
     kinds.pairs = {"phrase"};
-    Options options;
+    return kinds;
+}
+
+// Reads the report's input and settings from the options, opens the archive
+// and writes the list file to listPath. 0, or the exit status of a failure.
+int composeReport(const Options& options, const char* command, const std::string& listPath, int& type,
+                  std::string& err) {
     std::string error;
-    if (!options.parse(args, kinds, error)) {
-        err = "vek list: " + error + "\n" + LIST_USAGE;
-        return EXIT_USAGE;
-    }
-    int type = -1;
+    type = -1;
     for (const auto& entry : TYPE_NAMES)
         if (options.get("type") == entry.name) type = entry.type;
-    if (type < 0 || !options.has("output") || !options.has("archive")) {
-        err = std::string("vek list: ") +
-              (type < 0 ? "--type is needed" : !options.has("output") ? "-o LIST_FILE is needed" : "--archive is needed") +
-              "\n" + LIST_USAGE;
+    if (type < 0 || !options.has("archive")) {
+        err = std::string(command) + ": " + (type < 0 ? "--type is needed" : "--archive is needed") + "\n" + LIST_USAGE;
         return EXIT_USAGE;
     }
 
     TodayDate date;
     if (!readTodayOption(options, date, error)) {
-        err = "vek list: " + error + "\n";
+        err = std::string(command) + ": " + error + "\n";
         return EXIT_USAGE;
     }
     clearPeople();
     const bool people = type != TYPE_NAME && type != TYPE_EVERYDAY;
     const bool fromFile = options.has("settings");
     if (fromFile && !loadSettings(options.get("settings"))) {
-        err = "vek list: " + options.get("settings") + " is not a settings file\n";
+        err = std::string(command) + ": " + options.get("settings") + " is not a settings file\n";
         return EXIT_USAGE;
     }
     if (!fromFile) applySettingsDefaults(type, ".", date, person1);
@@ -274,6 +278,7 @@ int runListCommand(const std::vector<std::string>& args, std::string& out, std::
         applySettingsDefaults(type, ".", date, person1);
         readSettingOptions(options, error);
     }
+    activeFont = settings.reportFont;
     dailyLuckyNumbers = options.has("daily") ? 1 : 0;
     if (!readRanges(options, type, error)) {
         err = error + "\n";
@@ -282,17 +287,34 @@ int runListCommand(const std::vector<std::string>& args, std::string& out, std::
 
     LanguageEntry source;
     if (!archiveSource(options.get("archive"), source, error)) {
-        err = "vek list: " + error + "\n";
+        err = std::string(command) + ": " + error + "\n";
         return EXIT_FAILED;
     }
-    MessageCapture capture(err);
     reportType = type;
     if (!openTextArchive(source, type, platform::dataFolder())) return EXIT_FAILED;
-    currentReportFile = options.get("output");
+    currentReportFile = listPath;
     reportTypes[type].composer();
+    return 0;
+}
+
+}  // namespace
+
+int runListCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    Options options;
+    std::string error;
+    if (!options.parse(args, listOptionKinds(), error)) {
+        err = "vek list: " + error + "\n" + LIST_USAGE;
+        return EXIT_USAGE;
+    }
+    if (!options.has("output")) {
+        err = std::string("vek list: -o LIST_FILE is needed\n") + LIST_USAGE;
+        return EXIT_USAGE;
+    }
+    MessageCapture capture(err);
+    int type;
+    if (const int status = composeReport(options, "vek list", options.get("output"), type, err)) return status;
     out = marksLine(type);
-    const std::string marksPath = currentReportFile + ".marks";
-    platform::writeFileReplacing(marksPath, out.data(), out.size());
+    platform::writeFileReplacing(currentReportFile + ".marks", out.data(), out.size());
     return finish();
 }
 
@@ -325,5 +347,79 @@ int runExpandCommand(const std::vector<std::string>& args, std::string& out, std
     if (!openTextArchive(source, type, platform::dataFolder())) return EXIT_FAILED;
     expandListFile(listPath, options.get("output"));
     out = marksLine(type);
+    return finish();
+}
+
+namespace {
+
+// The laid-out lines as text: one display line per line, a form feed
+// between pages, UTF-8.
+bool writeTextReport(const std::string& textPath, const std::string& path) {
+    std::FILE* text = std::fopen(textPath.c_str(), "rb");
+    if (!text) return false;
+    std::string out;
+    for (int i = 0; i < lineCount; ++i) {
+        if (i > 0 && lineTable[static_cast<std::size_t>(i)].page != lineTable[static_cast<std::size_t>(i) - 1].page)
+            out += "\f\n";
+        out += cp1252ToUtf8(displayLineText(text, i));
+        out += '\n';
+    }
+    std::fclose(text);
+    return platform::writeFileReplacing(path, out.data(), out.size());
+}
+
+std::string temporaryPath(const char* name) {
+    return platform::joinPath(platform::tempFolder(), std::string(name) + "-" + std::to_string(std::rand()));
+}
+
+}  // namespace
+
+int runReportCommand(const std::vector<std::string>& given, std::string& out, std::string& err) {
+    // "--rtf" may stand without its path.
+    std::vector<std::string> args;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        args.push_back(given[i]);
+        if (given[i] == "--rtf" && (i + 1 == given.size() || given[i + 1].compare(0, 2, "--") == 0)) args.back() = "--rtf=";
+    }
+    OptionKinds kinds = listOptionKinds();
+    kinds.values.push_back("rtf");
+    kinds.values.push_back("text");
+    Options options;
+    std::string error;
+    if (!options.parse(args, kinds, error) || options.has("output")) {
+        err = "vek report: " + (error.empty() ? std::string("the report goes to --rtf or --text, not -o") : error) +
+              "\n" + REPORT_USAGE + LIST_USAGE;
+        return EXIT_USAGE;
+    }
+    MessageCapture capture(err);
+    const std::string listPath = temporaryPath(LIST_FILE_NAME), textPath = temporaryPath(REPORT_TEXT_FILE_NAME);
+    int type;
+    int status = composeReport(options, "vek report", listPath, type, err);
+    if (status == 0) {
+        expandListFile(listPath, textPath);
+        closeTextArchive();
+        std::unique_ptr<platform::TextDevice> screen = platform::screenTextDevice();
+        if (options.has("text")) {
+            layoutReport(*screen, LayoutKind::Rtf, textPath, type);
+            if (!writeTextReport(textPath, options.get("text"))) {
+                err += options.get("text") + ": can't be written\n";
+                status = EXIT_FAILED;
+            }
+        }
+        if (options.has("rtf") || !options.has("text")) {
+            std::string rtfPath = options.get("rtf");
+            if (rtfPath.empty()) {
+                const std::string folder = platform::dataFolder();
+                platform::makeDirectory(folder);
+                platform::makeDirectory(platform::joinPath(folder, "Reports"));
+                rtfPath = reportFileName(folder, type, person1, "rtf");
+            }
+            writeRtfReport(*screen, textPath, rtfPath, type);
+            out += rtfPath + "\n";
+        }
+    }
+    platform::removeFile(listPath);
+    platform::removeFile(textPath);
+    if (status != 0) return status;
     return finish();
 }

@@ -29,6 +29,7 @@ const Command COMMANDS[] = {
     {"numbers", runNumbersCommand, "a person's chart as JSON"},
     {"list", runListCommand, "a report's list file"},
     {"expand", runExpandCommand, "a list file expanded into report text"},
+    {"report", runReportCommand, "a whole report, as RTF or as laid-out text"},
     {"archive", runArchiveCommand, "make, unpack, list and check text archives"},
 };
 

@@ -56,6 +56,9 @@ void setMessageOwner(void* ownerWindow);
 // Ends the program at once after showing text.
 [[noreturn]] void fatalExit(const char* text);
 
+// A folder for temporary files of the command-line tool.
+std::string tempFolder();
+
 // Today's local date.
 Date today();
 

@@ -42,6 +42,17 @@ scripts/wine-run.sh build/win32/wineprefix build/win32/cli/vek.exe archive pack 
   build/win32/sample.arc >/dev/null
 cmp build/native/sample.arc build/win32/sample.arc
 build/native/cli/vek archive check build/win32/sample.arc
+build/native/cli/vek archive pack tests/data/marked_archive build/native/marked.arc >/dev/null
+report=(report --type profile --birth-first Maria --birth-middle Elena --birth-last Torres --current-first Maria
+        --current-last Torres --born 5/15/1949 --today 12/8/2026)
+for tree in native win32; do
+  vek=build/$tree/cli/vek
+  [ "$tree" = win32 ] && vek="scripts/wine-run.sh build/win32/wineprefix build/win32/cli/vek.exe"
+  $vek "${report[@]}" --archive build/native/marked.arc --rtf "build/$tree/report.rtf" \
+    --text "build/$tree/report.txt" >/dev/null 2>&1 || [ $? -eq 3 ]
+done
+cmp build/native/report.rtf build/win32/report.rtf
+cmp build/native/report.txt build/win32/report.txt
 echo "same output"
 
 step "fuzz targets, ${fuzz_seconds} s each"

@@ -99,6 +99,28 @@ TEST_F(ReportCommands, InputErrors) {
     EXPECT_EQ(runExpandCommand({"--archive", archive()}, out, err), 2);
 }
 
+TEST_F(ReportCommands, AWholeReportAsTextAndAsRtf) {
+    std::vector<std::string> args = {"--type", "profile", "--topics", "0,1,3,4", "--archive", archive(),
+                                     "--today", "12/8/2026", "--text", pathIn("report.txt"), "--rtf"};
+    args.insert(args.end(), ANN.begin(), ANN.end());
+    out.clear();
+    err.clear();
+    ASSERT_EQ(runReportCommand(args, out, err), 0) << err;
+    // Without a path the document goes to the Reports folder under its numbered name.
+    const std::string rtfPath = platform::joinPath(pathIn("Reports"), "ASton01P.rtf");
+    EXPECT_EQ(out, rtfPath + "\n");
+    EXPECT_EQ(readFile(rtfPath).substr(0, 12), "{\\rtf1\\ansi ");
+    const std::string text = readFile(pathIn("report.txt"));
+    EXPECT_EQ(text.substr(0, 22), "Profile of Ann  Stone\n");  // an empty middle name leaves two blanks
+    EXPECT_NE(text.find("\f\n"), std::string::npos);
+    EXPECT_NE(text.find("\nThe Life Path of Ann.\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\xC2\xA9"), std::string::npos) << "the copyright sign comes out as UTF-8";
+    // A second report gets the next number.
+    ASSERT_EQ(runReportCommand(args, out, err), 0) << err;
+    EXPECT_TRUE(platform::fileExists(platform::joinPath(pathIn("Reports"), "ASton02P.rtf")));
+    for (const char* name : {"ASton01P.rtf", "ASton02P.rtf"}) platform::removeFile(platform::joinPath(pathIn("Reports"), name));
+}
+
 TEST_F(ReportCommands, AnArchiveThatDoesNotServeTheReportIsRefused) {
     std::string out2, err2;
     ASSERT_EQ(runArchiveCommand({"pack", std::string(TAMSI_SOURCE_DIR) + "/tests/data/marked_archive",

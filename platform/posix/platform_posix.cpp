@@ -83,6 +83,11 @@ bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t 
     return ok;
 }
 
+std::string tempFolder() {
+    const char* given = std::getenv("TMPDIR");
+    return given && *given ? given : "/tmp";
+}
+
 int systemMessageBox(const char* text, const char* caption, unsigned style) {
     std::fprintf(stderr, "%s: %s\n", caption, text);
     if (style & BOX_YESNO) return ANSWER_YES;

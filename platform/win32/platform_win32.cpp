@@ -76,6 +76,14 @@ bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t 
     return ok;
 }
 
+std::string tempFolder() {
+    char folder[MAX_PATH] = ".";
+    const DWORD length = GetTempPathA(MAX_PATH, folder);
+    if (length > 1 && length < MAX_PATH && (folder[length - 1] == '\\' || folder[length - 1] == '/'))
+        folder[length - 1] = '\0';
+    return folder;
+}
+
 int systemMessageBox(const char* text, const char* caption, unsigned style) {
     return MessageBoxA(messageOwner, text, caption, style);
 }

@@ -1,0 +1,13 @@
+#include "platform/text_device.h"
+
+namespace platform {
+
+int TextDevice::textExtent(const FontRequest& font, const char* text, std::size_t length) {
+    FontMeasure measure;
+    if (!measureFont(font, measure)) return 0;
+    int extent = 0;
+    for (std::size_t i = 0; i < length; ++i) extent += measure.widths[static_cast<unsigned char>(text[i])];
+    return extent;
+}
+
+}  // namespace platform

@@ -1,0 +1,73 @@
+// Text measurement through the graphics device interface.
+#include "platform/text_device.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+LOGFONTA logicalFont(const FontRequest& font) {
+    LOGFONTA lf;
+    std::memset(&lf, 0, sizeof lf);
+    lf.lfHeight = font.height;
+    lf.lfWeight = font.weight;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfCharSet = font.charSet;
+    lf.lfOutPrecision = font.outPrecision;
+    lf.lfClipPrecision = font.clipPrecision;
+    lf.lfQuality = font.quality;
+    lf.lfPitchAndFamily = font.pitchAndFamily;
+    std::memcpy(lf.lfFaceName, font.faceName, sizeof lf.lfFaceName - 1);
+    return lf;
+}
+
+class GdiTextDevice : public TextDevice {
+public:
+    GdiTextDevice() : dc_(GetDC(nullptr)) {}
+    ~GdiTextDevice() override { ReleaseDC(nullptr, dc_); }
+
+    int pixelsPerInchX() const override { return GetDeviceCaps(dc_, LOGPIXELSX); }
+    int pixelsPerInchY() const override { return GetDeviceCaps(dc_, LOGPIXELSY); }
+
+    bool measureFont(const FontRequest& font, FontMeasure& measure) override {
+        const LOGFONTA lf = logicalFont(font);
+        HFONT handle = CreateFontIndirectA(&lf);
+        if (!handle) return false;
+        HGDIOBJ old = SelectObject(dc_, handle);
+        TEXTMETRICA metrics;
+        INT widths[256];
+        const bool ok = GetTextMetricsA(dc_, &metrics) && GetCharWidth32A(dc_, 0, 255, widths);
+        if (ok) {
+            measure.cellHeight = metrics.tmHeight;
+            for (int i = 0; i < 256; ++i) measure.widths[i] = widths[i];
+        }
+        SelectObject(dc_, old);
+        DeleteObject(handle);
+        return ok;
+    }
+
+    int textExtent(const FontRequest& font, const char* text, std::size_t length) override {
+        const LOGFONTA lf = logicalFont(font);
+        HFONT handle = CreateFontIndirectA(&lf);
+        if (!handle) return 0;
+        HGDIOBJ old = SelectObject(dc_, handle);
+        SIZE size = {0, 0};
+        GetTextExtentPoint32A(dc_, text, static_cast<int>(length), &size);
+        SelectObject(dc_, old);
+        DeleteObject(handle);
+        return size.cx;
+    }
+
+private:
+    HDC dc_;
+};
+
+}  // namespace
+
+std::unique_ptr<TextDevice> screenTextDevice() { return std::make_unique<GdiTextDevice>(); }
+
+}  // namespace platform
