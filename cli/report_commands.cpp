@@ -33,7 +33,7 @@ const char* const LIST_USAGE =
     "                -o LIST_FILE\n";
 const char* const REPORT_USAGE =
     "usage: vek report [the options of vek list, without -o] [--rtf [PATH]] [--text PATH]\n";
-const char* const EXPAND_USAGE = "usage: vek expand --archive PATH LIST_FILE -o REPORT_TEXT\n";
+const char* const EXPAND_USAGE = "usage: vek expand [--archive PATH] LIST_FILE -o REPORT_TEXT\n";
 
 enum { EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_MISSING_SUBJECTS = 3 };
 
@@ -66,6 +66,19 @@ public:
         messages = nullptr;
     }
 };
+
+// Without --archive: the English archive of the data folder, else the one
+// this build made.
+std::string archivePath(const Options& options) {
+    if (options.has("archive")) return options.get("archive");
+    const std::string installed = platform::joinPath(platform::dataFolder(), "Text_English.arc");
+    if (platform::fileExists(installed)) return installed;
+#ifdef TAMSI_BUILT_ARCHIVE
+    return TAMSI_BUILT_ARCHIVE;
+#else
+    return installed;
+#endif
+}
 
 bool archiveSource(const std::string& path, LanguageEntry& source, std::string& error) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -248,8 +261,8 @@ int composeReport(const Options& options, const char* command, const std::string
     type = -1;
     for (const auto& entry : TYPE_NAMES)
         if (options.get("type") == entry.name) type = entry.type;
-    if (type < 0 || !options.has("archive")) {
-        err = std::string(command) + ": " + (type < 0 ? "--type is needed" : "--archive is needed") + "\n" + LIST_USAGE;
+    if (type < 0) {
+        err = std::string(command) + ": --type is needed\n" + LIST_USAGE;
         return EXIT_USAGE;
     }
 
@@ -286,7 +299,7 @@ int composeReport(const Options& options, const char* command, const std::string
     }
 
     LanguageEntry source;
-    if (!archiveSource(options.get("archive"), source, error)) {
+    if (!archiveSource(archivePath(options), source, error)) {
         err = std::string(command) + ": " + error + "\n";
         return EXIT_FAILED;
     }
@@ -324,9 +337,8 @@ int runExpandCommand(const std::vector<std::string>& args, std::string& out, std
     kinds.positional = 1;
     Options options;
     std::string error;
-    if (!options.parse(args, kinds, error) || options.positional().size() != 1 || !options.has("archive") ||
-        !options.has("output")) {
-        err = "vek expand: " + (error.empty() ? std::string("--archive, LIST_FILE and -o are needed") : error) +
+    if (!options.parse(args, kinds, error) || options.positional().size() != 1 || !options.has("output")) {
+        err = "vek expand: " + (error.empty() ? std::string("LIST_FILE and -o are needed") : error) +
               "\n" + EXPAND_USAGE;
         return EXIT_USAGE;
     }
@@ -334,7 +346,7 @@ int runExpandCommand(const std::vector<std::string>& args, std::string& out, std
     int type = TYPE_SHORT_PROFILES;
     if (!readMarks(listPath + ".marks", type)) sectionMarks = SectionMarks{0, 0, 0, 0, 0};
     LanguageEntry source;
-    if (!archiveSource(options.get("archive"), source, error)) {
+    if (!archiveSource(archivePath(options), source, error)) {
         err = "vek expand: " + error + "\n";
         return EXIT_FAILED;
     }
@@ -362,6 +374,8 @@ bool writeTextReport(const std::string& textPath, const std::string& path) {
         if (i > 0 && lineTable[static_cast<std::size_t>(i)].page != lineTable[static_cast<std::size_t>(i) - 1].page)
             out += "\f\n";
         out += cp1252ToUtf8(displayLineText(text, i));
+        const int page = contentsEntryPage(lineTable[static_cast<std::size_t>(i)].offset);
+        if (page > 0) out += "\t" + std::to_string(page);
         out += '\n';
     }
     std::fclose(text);

@@ -78,7 +78,9 @@ void writeLogoParagraph(RtfFile& rtf) {
     rtf.write(" \\par\n}");
 }
 
-int pageOfHeading(std::uint32_t entryOffset) {
+}  // namespace
+
+int contentsEntryPage(std::uint32_t entryOffset) {
     for (int row = 0; row < indexEntryCount; ++row) {
         if (indexTable[row].entryPosition != entryOffset) continue;
         const int heading = lineAtOffset(indexTable[row].targetPosition + 1);
@@ -86,6 +88,8 @@ int pageOfHeading(std::uint32_t entryOffset) {
     }
     return -1;  // not a contents entry
 }
+
+namespace {
 
 void writeLine(RtfFile& rtf, std::FILE* text, int i, const char* tabPrefix) {
     const LineRecord& line = lineTable[static_cast<std::size_t>(i)];
@@ -95,7 +99,7 @@ void writeLine(RtfFile& rtf, std::FILE* text, int i, const char* tabPrefix) {
     }
     const std::string bytes = displayLineText(text, i);
     int style = static_cast<int>(line.style);
-    const int headingPage = pageOfHeading(line.offset);
+    const int headingPage = contentsEntryPage(line.offset);
     if (headingPage >= 0) style = 4;
     rtf.write(style == 4 ? tabPrefix : STYLE_PREFIXES[style]);
     const int points = pageLayout.pointSizes[style];

@@ -4,6 +4,8 @@
 #include "people/person.h"
 #include "platform/text_device.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <string>
 
 // The first free numbered name for the report in dataFolder's Reports
@@ -16,6 +18,10 @@ std::string reportFileName(const std::string& dataFolder, int reportType, const 
 // "Can't open .rtf file" when a file can't be opened.
 void writeRtfReport(platform::TextDevice& device, const std::string& textPath, const std::string& rtfPath,
                     int reportType);
+
+// For a contents entry (a line starting at entryOffset), the page of its
+// heading (0 when the heading isn't found); -1 for any other line.
+int contentsEntryPage(std::uint32_t entryOffset);
 
 // The bytes of display line i, without a final line feed, form feed or blank.
 std::string displayLineText(std::FILE* text, int i);
