@@ -106,6 +106,17 @@ void cornerstoneTopic() {
     listPrintf("{CNRSTON%c}\n", letter);
 }
 
+// A period's number: its text the first time, else a note that refers back
+// to the earlier period of the same number.
+void describeOrReferBack(DescribedTable& described, int value, int period, int samePhrase, const char* subject) {
+    if (described.known(value)) {
+        writePhrase(samePhrase, ordinal(described.where(value)));
+    } else {
+        described.remember(value, period);
+        listPrintf("{%s%02d}\n", subject, value);
+    }
+}
+
 void challengesTopic() {
     if (!topicOn(TOPIC_CHALLENGES)) return;
     static const char* const INTRODUCTIONS[] = {"FST", "SND", "TRD", "FTH"};
@@ -116,12 +127,7 @@ void challengesTopic() {
         const int value = c.number[k - 1];
         listPrintf("{CHG%s__}\n", INTRODUCTIONS[k - 1]);
         writePhrase(159, ordinal(k), value);
-        if (described.known(value)) {
-            writePhrase(160, ordinal(described.where(value)));
-        } else {
-            described.remember(value, k);
-            listPrintf("{CHGTXT%02d}\n", value);
-        }
+        describeOrReferBack(described, value, k, 160, "CHGTXT");
     }
 }
 
@@ -138,12 +144,7 @@ void pinnaclesTopic() {
         if (k == 2) writePhrase(163, ordinal(2), e + 1, e + 9, value);
         if (k == 3) writePhrase(163, ordinal(3), e + 10, e + 18, value);
         if (k == 4) writePhrase(164, ordinal(4), e + 19, value);
-        if (described.known(value)) {
-            writePhrase(165, ordinal(described.where(value)));
-        } else {
-            described.remember(value, k);
-            listPrintf("{PINCLS%02d}\n", value);
-        }
+        describeOrReferBack(described, value, k, 165, "PINCLS");
     }
 }
 
@@ -159,12 +160,7 @@ void cyclesTopic() {
         if (k == 1) writePhrase(167, ordinal(1), f, value);
         if (k == 2) writePhrase(168, ordinal(2), f + 1, f + 27, value);
         if (k == 3) writePhrase(169, ordinal(3), f + 28, value);
-        if (described.known(value)) {
-            writePhrase(170, ordinal(described.where(value)));
-        } else {
-            described.remember(value, k);
-            listPrintf("{CYCLES%02d}\n", value);
-        }
+        describeOrReferBack(described, value, k, 170, "CYCLES");
     }
 }
 
