@@ -99,7 +99,7 @@ void setMessageOwner(void*) {}
 void systemFatalExit(const char* text) {
     std::fprintf(stderr, "%s\n", text);
     std::fflush(nullptr);
-    std::_Exit(3);
+    std::_Exit(4);  // apart from the tool's own statuses (3: missing subjects)
 }
 
 Date systemToday() {

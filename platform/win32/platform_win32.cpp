@@ -92,7 +92,7 @@ void setMessageOwner(void* ownerWindow) { messageOwner = static_cast<HWND>(owner
 
 void systemFatalExit(const char* text) {
     FatalAppExitA(0, text);
-    ExitProcess(3);
+    ExitProcess(4);
 }
 
 Date systemToday() {
