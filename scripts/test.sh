@@ -55,6 +55,16 @@ cmp build/native/report.rtf build/win32/report.rtf
 cmp build/native/report.txt build/win32/report.txt
 echo "same output"
 
+step "a word processor opens the RTF report with the pages we computed"
+rm -rf build/native/pdf && mkdir -p build/native/pdf
+timeout 300 libreoffice --headless --norestore --convert-to pdf --outdir build/native/pdf build/native/report.rtf \
+  >/dev/null 2>&1
+ours=$(( $(grep -c '\\page' build/native/report.rtf) + 1 ))
+theirs=$(python3 -c "import re,sys; print(len(re.findall(rb'/Type\s*/Page[^s]', open(sys.argv[1],'rb').read())))" \
+  build/native/pdf/report.pdf)
+echo "pages: ours $ours, the word processor's $theirs"
+[ "$ours" = "$theirs" ]
+
 step "fuzz targets, ${fuzz_seconds} s each"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_FUZZ=ON \
   -DVEK_TESTS=OFF >/dev/null
