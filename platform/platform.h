@@ -62,6 +62,16 @@ std::string tempFolder();
 // Today's local date.
 Date today();
 
+// The local date and time of day, to the hundredth of a second.
+struct Moment {
+    int year = 0, month = 0, day = 0;
+    int hour = 0, minute = 0, second = 0, hundredths = 0;
+};
+Moment now();
+
+// Gives the file at from the name to, replacing a file of that name.
+bool renameFile(const std::string& from, const std::string& to);
+
 // ---- replacements for tests ----
 using MessageBoxHook = int (*)(const char* text, const char* caption, unsigned style);
 using FatalExitHook = void (*)(const char* text);  // must not return (a test throws)

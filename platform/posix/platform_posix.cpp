@@ -109,4 +109,17 @@ Date systemToday() {
     return Date{local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
 }
 
+Moment now() {
+    timespec clock{};
+    clock_gettime(CLOCK_REALTIME, &clock);
+    std::tm local{};
+    localtime_r(&clock.tv_sec, &local);
+    return Moment{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                  local.tm_min,         local.tm_sec,    static_cast<int>(clock.tv_nsec / 10000000)};
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 }  // namespace platform

@@ -101,4 +101,15 @@ Date systemToday() {
     return Date{now.wMonth, now.wDay, now.wYear};
 }
 
+Moment now() {
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    return Moment{local.wYear, local.wMonth, local.wDay, local.wHour,
+                  local.wMinute, local.wSecond, local.wMilliseconds / 10};
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 }  // namespace platform
