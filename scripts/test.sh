@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every tree and runs every test: the native unit tests, the same
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer, the win32
-# build's tests under Wine, the fuzz targets for a short while, and a check
+# build's tests under Wine, the Windows programs end to end (scripts/e2e.sh),
+# the fuzz targets for a short while, and a check
 # that both builds' vek print the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,6 +30,9 @@ step "win32 build and unit tests under Wine"
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 cmake --build build/win32 -j "$jobs"
 ctest --test-dir build/win32 --output-on-failure
+
+step "the Windows programs end to end, under Wine in a virtual display"
+scripts/e2e.sh
 
 step "both builds print the same bytes"
 example=(--birth-first Maria --birth-middle Elena --birth-last Torres --current-first Maria

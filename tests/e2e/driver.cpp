@@ -34,6 +34,7 @@
 //   screenshot NAME                asks the harness for a picture of the screen
 //   wait-exit [CODE]               the program ends (with that exit status)
 //   write-file PATH HEX...         a file of these bytes; "NNxHH" repeats a byte
+//   append-file PATH HEX...        these bytes added at the file's end
 //   expect-size PATH BYTES
 //   expect-bytes PATH OFFSET HEX...
 //   expect-u32 PATH OFFSET MIN [MAX]  a little-endian number in a range
@@ -476,9 +477,10 @@ void run(std::vector<std::string> words) {
         if (words.size() >= 2 && code != static_cast<DWORD>(number(words[1])))
             fail("the program ended with status " + std::to_string(code));
         childStarted = false;
-    } else if (command == "write-file") {
+    } else if (command == "write-file" || command == "append-file") {
         need(words, 2);
-        std::ofstream out(words[1].c_str(), std::ios::binary | std::ios::trunc);
+        const std::ios::openmode mode = command == "write-file" ? std::ios::trunc : std::ios::app;
+        std::ofstream out(words[1].c_str(), std::ios::binary | mode);
         out << hexBytes(words, 2);
         if (!out) fail("can't write " + words[1]);
     } else if (command == "expect-size") {
