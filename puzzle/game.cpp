@@ -46,7 +46,10 @@ void loadWorkingCopy(Game& game) {
 
 std::vector<PositionCode> foundCodes(const PlayerRecord& player) {
     std::vector<PositionCode> codes;
-    for (int k = 0; k < player.foundCount && k < UNIQUE_SOLUTIONS; ++k) codes.push_back(player.found[k].code);
+    for (int k = 0; k < player.foundCount && k < UNIQUE_SOLUTIONS; ++k) {
+        const PositionCode code = player.found[k].code;  // a packed field can't bind to a reference
+        codes.push_back(code);
+    }
     return codes;
 }
 
