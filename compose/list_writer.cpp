@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 std::string currentReportFile;
 
@@ -26,6 +27,19 @@ void writeBytes(const char* bytes, std::size_t size) {
 void writeText(const char* text) { writeBytes(text, std::strlen(text)); }
 
 int digitRoot(int n) { return n < 1 ? 0 : (n - 1) % 9 + 1; }
+
+// The parts of a name that are there, capitalised, one blank between them
+// (a person without a middle name gets no double blank).
+void joinNameParts(char* out, std::size_t size, std::initializer_list<const char*> parts) {
+    std::size_t length = 0;
+    out[0] = '\0';
+    for (const char* part : parts) {
+        if (!part[0]) continue;
+        length += static_cast<std::size_t>(
+            std::snprintf(out + length, size - length, length ? " %s" : "%s", properName(part)));
+        if (length >= size) return;
+    }
+}
 
 }  // namespace
 
@@ -117,12 +131,10 @@ void writeCover(const char* subject) {
                 std::snprintf(piece, sizeof piece, "%s", properName(phraseList[argument - '0']));
             break;
         case 'n':
-            std::snprintf(piece, sizeof piece, "%s %s %s", properName(person.birthFirst),
-                          properName(person.birthMiddle), properName(person.birthLast));
+            joinNameParts(piece, sizeof piece, {person.birthFirst, person.birthMiddle, person.birthLast});
             break;
         case 's':
-            std::snprintf(piece, sizeof piece, "%s %s", properName(person.currentFirst),
-                          properName(person.currentLast));
+            joinNameParts(piece, sizeof piece, {person.currentFirst, person.currentLast});
             break;
         case 'd':
             if (person.birthYear != 0)
