@@ -46,6 +46,8 @@ limit="${E2E_TIME_LIMIT:-120}"
 data="$WINEPREFIX/drive_c/Tamsi"
 work="$WINEPREFIX/drive_c/e2e"
 results="$build/e2e-results"
+# The programs an installation puts into C:\Tamsi; each program of the suite
+# joins this list when it is built.
 programs=("$build/puzzle/win/Brindo.exe")
 driver="$build/tests/e2e_driver.exe"
 for file in "$driver" "${programs[@]}"; do
