@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
 std::string currentReportFile;
 
@@ -31,14 +32,13 @@ int digitRoot(int n) { return n < 1 ? 0 : (n - 1) % 9 + 1; }
 // The parts of a name that are there, capitalised, one blank between them
 // (a person without a middle name gets no double blank).
 void joinNameParts(char* out, std::size_t size, std::initializer_list<const char*> parts) {
-    std::size_t length = 0;
-    out[0] = '\0';
+    std::string joined;
     for (const char* part : parts) {
         if (!part[0]) continue;
-        length += static_cast<std::size_t>(
-            std::snprintf(out + length, size - length, length ? " %s" : "%s", properName(part)));
-        if (length >= size) return;
+        if (!joined.empty()) joined += ' ';
+        joined += properName(part);
     }
+    std::snprintf(out, size, "%s", joined.c_str());
 }
 
 }  // namespace
