@@ -66,9 +66,7 @@ void applyLifePathFallback(char* line, std::size_t capacity) {
     const std::string suffix = method >= 0 && method <= 2 ? std::string(".") + char('A' + method) : "";
     std::string root = name;
     if (root.size() >= 8) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "0%d", digitRoot(std::atoi(name.c_str() + 6)) % 10);
-        root.replace(6, 2, digits);
+        root.replace(6, 2, "0" + std::to_string(digitRoot(std::atoi(name.c_str() + 6)) % 10));
     }
     const std::string candidates[] = {name, name + suffix, root + suffix, root};
     for (const std::string& candidate : candidates) {
