@@ -402,6 +402,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         onMouseMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), wParam);
         return 0;
     case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:  // the mouse taken away mid-slide: the piece comes to rest
         if (slide.active) finishSlide();
         return 0;
     case WM_TIMER:

@@ -24,6 +24,8 @@
 //   double-click ID                a double-click in a list box
 //   click ID|TEXT                  a button, by its identifier or its text ("&" ignored)
 //   command ID                     a menu command by its identifier
+//   open-menu LETTER               opens the menu bar's menu of that mnemonic
+//   key CODE                       a key press (a virtual-key code) sent to the window
 //   expect-box-text TEXT           the text of a message box (its static text)
 //   expect-box-like PATTERN        the same, "*" standing for any run of characters, "?" for one
 //   press X Y / move X Y / release X Y / move-free X Y
@@ -430,6 +432,14 @@ void run(std::vector<std::string> words) {
     } else if (command == "command") {
         need(words, 2);
         PostMessageA(needTarget(), WM_COMMAND, static_cast<WPARAM>(number(words[1])), 0);
+    } else if (command == "open-menu") {
+        need(words, 2);
+        PostMessageA(needTarget(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(words[1][0]));
+    } else if (command == "key") {
+        need(words, 2);
+        const WPARAM key = static_cast<WPARAM>(number(words[1]));
+        PostMessageA(needTarget(), WM_KEYDOWN, key, 1);
+        PostMessageA(needTarget(), WM_KEYUP, key, 0xC0000001);
     } else if (command == "expect-box-text") {
         need(words, 2);
         if (!waitFor(limit, [&] { return boxText() == words[1]; }))
