@@ -33,8 +33,6 @@ if [ "${1:-}" = "--inside-display" ]; then
   watcher=$!
   wine 'C:\e2e\e2e_driver.exe' 'C:\e2e\script.e2e' >"$out/driver.log" 2>&1
   status=$?
-  # A failure asks for one more picture, of the screen as the driver left it.
-  sleep 0.3
   kill "$watcher" 2>/dev/null
   wineserver -k 2>/dev/null
   exit "$status"

@@ -375,8 +375,10 @@ void run(std::vector<std::string> words) {
         childStarted = true;
         WaitForInputIdle(child.hProcess, 10000);
     } else if (command == "window" || command == "dialog") {
-        const std::string className = command == "dialog" ? "#32770" : (need(words, 3), words[1]);
-        const std::string title = command == "dialog" ? (need(words, 2), words[1]) : words[2];
+        const bool dialog = command == "dialog";
+        need(words, dialog ? 2 : 3);
+        const std::string className = dialog ? "#32770" : words[1];
+        const std::string title = dialog ? words[1] : words[2];
         HWND found = nullptr;
         if (!waitFor(limit, [&] { return (found = findWindow(className, title)) != nullptr; }))
             fail("no window " + shown(title) + " of class " + className);
