@@ -1,13 +1,9 @@
 // Text measurement through the graphics device interface.
-#include "platform/text_device.h"
-
-#include <windows.h>
+#include "platform/win32/gdi_text_device.h"
 
 #include <cstring>
 
 namespace platform {
-
-namespace {
 
 LOGFONTA logicalFont(const FontRequest& font) {
     LOGFONTA lf;
@@ -25,10 +21,15 @@ LOGFONTA logicalFont(const FontRequest& font) {
     return lf;
 }
 
+namespace {
+
 class GdiTextDevice : public TextDevice {
 public:
-    GdiTextDevice() : dc_(GetDC(nullptr)) {}
-    ~GdiTextDevice() override { ReleaseDC(nullptr, dc_); }
+    GdiTextDevice() : dc_(GetDC(nullptr)), screen_(true) {}
+    explicit GdiTextDevice(HDC dc) : dc_(dc), screen_(false) {}
+    ~GdiTextDevice() override {
+        if (screen_) ReleaseDC(nullptr, dc_);
+    }
 
     int pixelsPerInchX() const override { return GetDeviceCaps(dc_, LOGPIXELSX); }
     int pixelsPerInchY() const override { return GetDeviceCaps(dc_, LOGPIXELSY); }
@@ -64,10 +65,13 @@ public:
 
 private:
     HDC dc_;
+    bool screen_;  // the screen's context is ours to release
 };
 
 }  // namespace
 
 std::unique_ptr<TextDevice> screenTextDevice() { return std::make_unique<GdiTextDevice>(); }
+
+std::unique_ptr<TextDevice> gdiTextDevice(HDC dc) { return std::make_unique<GdiTextDevice>(dc); }
 
 }  // namespace platform

@@ -8,6 +8,8 @@
 #include "puzzle/drag.h"
 #include "puzzle/game.h"
 #include "resource.h"
+#include "win/dialog_kit.h"
+#include "win/gdi.h"
 
 namespace {
 
@@ -31,15 +33,24 @@ const int SMALL_SQUARE = 8, SMALL_CELL = 80;
 const POINT SAMPLE_CORNER = {60, 36};
 const PositionCode SAMPLE_SOLUTION = 5557811;
 
+// The brushes and pens of the whole run; the background brush is the
+// window class's, so they live as long as the program.
 struct DrawingTools {
-    HBRUSH background, white, lightGray, red, darkRed;
-    HPEN indicator, sliding, eraseWhite, eraseGray;
+    win::Brush background = win::solidBrush(TEAL);
+    win::Brush white = win::solidBrush(WHITE);
+    win::Brush lightGray = win::solidBrush(LIGHT_GRAY);
+    win::Brush red = win::solidBrush(RED);
+    win::Brush darkRed = win::solidBrush(DARK_RED);
+    win::Pen indicator = win::solidPen(2, BLUE);
+    win::Pen sliding = win::solidPen(1, RED);
+    win::Pen eraseWhite = win::solidPen(1, WHITE);
+    win::Pen eraseGray = win::solidPen(1, LIGHT_GRAY);
 };
 
 HINSTANCE instance;
 HWND mainWindow;
 HWND messageLine;
-DrawingTools tools;
+DrawingTools* tools = nullptr;
 Game game;
 SlidingPiece slide;
 std::string dataFile, badFile, helpFile;
@@ -59,7 +70,7 @@ void drawBoardSquares(HDC dc, PositionCode code, int left, int top, int size) {
     for (int r = 0; r < BOARD_SIZE; ++r)
         for (int c = 0; c < BOARD_SIZE; ++c) {
             const RECT square = {left + size * c, top + size * r, left + size * c + size, top + size * r + size};
-            HBRUSH brush = board.q[r] == c ? tools.red : lightSquare(r, c) ? tools.white : tools.lightGray;
+            HBRUSH brush = board.q[r] == c ? tools->red : lightSquare(r, c) ? tools->white : tools->lightGray;
             FillRect(dc, &square, brush);
         }
 }
@@ -67,7 +78,7 @@ void drawBoardSquares(HDC dc, PositionCode code, int left, int top, int size) {
 void drawIndicators(HDC dc, const Board& board) {
     std::uint8_t flags[BOARD_SIZE];
     conflictFlags(board, flags);
-    HGDIOBJ old = SelectObject(dc, tools.indicator);
+    win::Selected pen(dc, tools->indicator);
     for (int r = 0; r < BOARD_SIZE; ++r) {
         const int x = BOARD_LEFT + SQUARE * board.q[r], y = BOARD_TOP + SQUARE * r;
         if (flags[r] & 4) {
@@ -83,7 +94,6 @@ void drawIndicators(HDC dc, const Board& board) {
             LineTo(dc, x + 6, y + 24);
         }
     }
-    SelectObject(dc, old);
 }
 
 void drawBoard(HDC dc) {
@@ -103,7 +113,7 @@ void drawFoundList(HDC dc) {
 }
 
 void drawClock(HDC dc) {
-    FillRect(dc, &CLOCK_AREA, tools.darkRed);
+    FillRect(dc, &CLOCK_AREA, tools->darkRed);
     std::string text = clockText(game.work.elapsed);
     RECT box = CLOCK_AREA;
     DrawTextA(dc, text.c_str(), -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -112,8 +122,7 @@ void drawClock(HDC dc) {
 void drawText(HDC dc, int x, int y, const char* text) { TextOutA(dc, x, y, text, lstrlenA(text)); }
 
 void onPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    win::PaintDc dc(window);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, WHITE);
     drawBoard(dc);
@@ -122,7 +131,6 @@ void onPaint(HWND window) {
     drawText(dc, 30, 22, "Game board --");
     drawText(dc, 330, 14, "Unique solutions found --");
     drawText(dc, 30, 380, "Brindo 7.0, a puzzle of the Tamsi suite by Ulvar Tamsi");
-    EndPaint(window, &paint);
 }
 
 // The board and the clock paint over themselves; the found list and the
@@ -145,18 +153,18 @@ void repaintEverything() {
 // One pixel of the sliding square: the column it leaves takes the colour of
 // the square beneath, the column it enters turns red.
 void drawSlideStep(int fromLeft, int toLeft) {
-    HDC dc = GetDC(mainWindow);
+    win::ClientDc dc(mainWindow);
     const int leaving = toLeft > fromLeft ? fromLeft : fromLeft + SQUARE - 1;
     const int entering = toLeft > fromLeft ? toLeft + SQUARE - 1 : toLeft;
     const int column = (leaving - BOARD_LEFT) / SQUARE;
-    HGDIOBJ old = SelectObject(dc, lightSquare(slide.row, column) ? tools.eraseWhite : tools.eraseGray);
-    MoveToEx(dc, leaving, slide.top, nullptr);
-    LineTo(dc, leaving, slide.top + SQUARE);
-    SelectObject(dc, tools.sliding);
+    {
+        win::Selected erase(dc, lightSquare(slide.row, column) ? tools->eraseWhite : tools->eraseGray);
+        MoveToEx(dc, leaving, slide.top, nullptr);
+        LineTo(dc, leaving, slide.top + SQUARE);
+    }
+    win::Selected red(dc, tools->sliding);
     MoveToEx(dc, entering, slide.top, nullptr);
     LineTo(dc, entering, slide.top + SQUARE);
-    SelectObject(dc, old);
-    ReleaseDC(mainWindow, dc);
 }
 
 // ---- play ----
@@ -200,18 +208,13 @@ void onClockTick() {
 
 // ---- the log-in dialog ----
 
-int selectedLine(HWND dialog) {
-    const LRESULT line = SendDlgItemMessageA(dialog, IDC_PLAYERS, LB_GETCURSEL, 0, 0);
-    return line == LB_ERR ? -1 : static_cast<int>(line);
-}
+int selectedLine(HWND dialog) { return win::listSelection(dialog, IDC_PLAYERS); }
 
 void onLoginOk(HWND dialog) {
-    char typed[PLAYER_NAME_SIZE] = "";
-    GetDlgItemTextA(dialog, IDC_NAME, typed, sizeof typed);
-    const LoginChoice choice = chooseLogin(game.table, typed, selectedLine(dialog));
+    const std::string typed = win::fieldText(dialog, IDC_NAME, PLAYER_NAME_SIZE);
+    const LoginChoice choice = chooseLogin(game.table, typed.c_str(), selectedLine(dialog));
     if (choice.problem) {
-        showBox(dialog, choice.problem, "Error", MB_OK | MB_ICONSTOP);
-        SetFocus(GetDlgItem(dialog, IDC_PLAYERS));
+        win::refuse(dialog, IDC_PLAYERS, choice.problem);
         return;
     }
     game.current = choice.chosen;
@@ -224,28 +227,24 @@ void onDeleteName(HWND dialog) {
     case DeleteCheck::Nothing:
         return;
     case DeleteCheck::NeedSelection:
-        showBox(dialog, SELECT_FIRST, "Error", MB_OK | MB_ICONSTOP);
-        SetFocus(GetDlgItem(dialog, IDC_PLAYERS));
+        win::refuse(dialog, IDC_PLAYERS, SELECT_FIRST);
         return;
     case DeleteCheck::AskToConfirm:
         break;
     }
-    if (showBox(dialog, "Are you sure?", "Confirm", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (!win::confirm(dialog, "Are you sure?")) return;
     removePlayer(game, line);
-    HWND list = GetDlgItem(dialog, IDC_PLAYERS);
-    SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(line), 0);
-    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line < count ? line : count - 1), 0);
+    win::deleteListLine(dialog, IDC_PLAYERS, line);
+    const int count = static_cast<int>(game.table.players.size());
+    win::selectListLine(dialog, IDC_PLAYERS, line < count ? line : count - 1);
 }
 
 INT_PTR CALLBACK loginDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: {
-        SendDlgItemMessageA(dialog, IDC_NAME, EM_LIMITTEXT, PLAYER_NAME_SIZE - 1, 0);
-        for (const PlayerRecord& player : game.table.players)
-            SendDlgItemMessageA(dialog, IDC_PLAYERS, LB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(playerName(player).c_str()));
-        SendDlgItemMessageA(dialog, IDC_PLAYERS, LB_SETCURSEL, 0, 0);
+        win::limitField(dialog, IDC_NAME, PLAYER_NAME_SIZE - 1);
+        for (const PlayerRecord& player : game.table.players) win::addListLine(dialog, IDC_PLAYERS, playerName(player));
+        win::selectListLine(dialog, IDC_PLAYERS, 0);
         return TRUE;
     }
     case WM_COMMAND:
@@ -283,10 +282,8 @@ INT_PTR CALLBACK sampleDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     case WM_INITDIALOG:
         return TRUE;
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(dialog, &paint);
+        win::PaintDc dc(dialog);
         drawBoardSquares(dc, SAMPLE_SOLUTION, SAMPLE_CORNER.x, SAMPLE_CORNER.y, SMALL_SQUARE);
-        EndPaint(dialog, &paint);
         return TRUE;
     }
     case WM_COMMAND:
@@ -327,7 +324,7 @@ void onCommand(int command) {
         DialogBoxParamA(instance, "SampleDlg", mainWindow, sampleDialog, 0);
         break;
     case IDM_RESET:
-        if (showBox(mainWindow, "Are you sure?", "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        if (win::confirm(mainWindow, "Are you sure?")) {
             resetPlayer(game);
             repaintEverything();
         }
@@ -393,7 +390,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CTLCOLORSTATIC:  // the message line: white on the window's teal
         SetTextColor(reinterpret_cast<HDC>(wParam), WHITE);
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(tools.background);
+        return reinterpret_cast<LRESULT>(tools->background.get());
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a quick second press is a press too
         onPress(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
@@ -421,26 +418,6 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void createTools() {
-    tools.background = CreateSolidBrush(TEAL);
-    tools.white = CreateSolidBrush(WHITE);
-    tools.lightGray = CreateSolidBrush(LIGHT_GRAY);
-    tools.red = CreateSolidBrush(RED);
-    tools.darkRed = CreateSolidBrush(DARK_RED);
-    tools.indicator = CreatePen(PS_SOLID, 2, BLUE);
-    tools.sliding = CreatePen(PS_SOLID, 1, RED);
-    tools.eraseWhite = CreatePen(PS_SOLID, 1, WHITE);
-    tools.eraseGray = CreatePen(PS_SOLID, 1, LIGHT_GRAY);
-}
-
-void releaseTools() {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(tools.white), static_cast<HGDIOBJ>(tools.lightGray),
-                           static_cast<HGDIOBJ>(tools.red), static_cast<HGDIOBJ>(tools.darkRed),
-                           static_cast<HGDIOBJ>(tools.indicator), static_cast<HGDIOBJ>(tools.sliding),
-                           static_cast<HGDIOBJ>(tools.eraseWhite), static_cast<HGDIOBJ>(tools.eraseGray)})
-        DeleteObject(object);
-}
-
 bool registerWindowClass() {
     WNDCLASSA windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_BYTEALIGNWINDOW;
@@ -448,7 +425,7 @@ bool registerWindowClass() {
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, "Icon");
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = tools.background;
+    windowClass.hbrBackground = tools->background;
     windowClass.lpszMenuName = "Menu";
     windowClass.lpszClassName = CLASS_NAME;
     // A second instance finds the class registered already.
@@ -462,7 +439,8 @@ int WINAPI WinMain(HINSTANCE thisInstance, HINSTANCE, LPSTR, int showMode) {
     dataFile = playersFilePath();
     badFile = damagedFilePath();
     helpFile = platform::joinPath(platform::dataFolder(), "Brindo.hlp");
-    createTools();
+    DrawingTools drawingTools;
+    tools = &drawingTools;
     if (!registerWindowClass()) return 1;
     HWND window = CreateWindowA(CLASS_NAME, CLASS_NAME, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 630, 472,
                                 nullptr, nullptr, instance, nullptr);
@@ -476,7 +454,5 @@ int WINAPI WinMain(HINSTANCE thisInstance, HINSTANCE, LPSTR, int showMode) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    releaseTools();
-    DeleteObject(tools.background);
     return static_cast<int>(message.wParam);
 }

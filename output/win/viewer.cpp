@@ -1,0 +1,348 @@
+// The viewer window: painting the report's display lines on the light
+// yellow page, scrolling, the contents entries and their headings, the View
+// jumps and Back, the font, and the data in use.
+#include "output/win/viewer.h"
+
+#include "archive/list_expansion.h"
+#include "output/bitmap_file.h"
+#include "output/page_layout.h"
+#include "output/viewer_state.h"
+#include "platform/platform.h"
+#include "platform/win32/gdi_text_device.h"
+#include "shell/report_state.h"
+#include "shell/settings.h"
+#include "shell/win/app.h"
+#include "shell/win/resource.h"
+#include "compose/report_types.h"
+#include "win/gdi.h"
+#include "win/nested_loop.h"
+
+#include <array>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char CLASS_NAME[] = "TamsiViewer";
+const COLORREF PAGE_YELLOW = RGB(255, 255, 160);
+const COLORREF ENTRY_BLUE = RGB(0, 0, 192);
+const COLORREF SELECTED_RED = RGB(192, 0, 0);
+
+struct ViewerWindow {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    std::string textPath;
+    std::array<win::Font, STYLE_COUNT> fonts;  // the style fonts of the last layout
+    win::Brush page = win::solidBrush(PAGE_YELLOW);
+};
+
+ViewerWindow* current = nullptr;
+
+// ---- layout ----
+
+void makeDrawingFonts() {
+    for (int style = 0; style < STYLE_COUNT; ++style) {
+        const LOGFONTA lf = platform::logicalFont(pageLayout.fonts[style]);
+        current->fonts[static_cast<std::size_t>(style)].reset(CreateFontIndirectA(&lf));
+    }
+}
+
+void setScrollRange() {
+    SetScrollRange(current->window, SB_VERT, 0, lineCount > 0 ? lineCount - 1 : 0, FALSE);
+}
+
+// Lays the report out for the client area as it is now; the top line keeps
+// its number, the selection and Back are forgotten.
+void layOut() {
+    RECT client;
+    GetClientRect(current->window, &client);
+    {
+        win::ClientDc dc(current->window);
+        const auto device = platform::gdiTextDevice(dc);
+        layoutReport(*device, LayoutKind::Screen, current->textPath, reportType,
+                     Box{client.left, client.top, client.right, client.bottom});
+    }
+    makeDrawingFonts();
+    forgetJumps(viewer);
+    if (viewer.topLine >= lineCount) viewer.topLine = lineCount > 0 ? lineCount - 1 : 0;
+    setScrollRange();
+}
+
+void repaint(bool now) {
+    InvalidateRect(current->window, nullptr, FALSE);
+    if (now) UpdateWindow(current->window);
+}
+
+// ---- drawing ----
+
+// The bytes of a display line as shown: a final line feed or form feed is a blank.
+std::string lineBytes(std::FILE* text, const LineRecord& line) {
+    std::string bytes(line.length, '\0');
+    if (std::fseek(text, static_cast<long>(line.offset), SEEK_SET) != 0) return "";
+    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), text));
+    if (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\f')) bytes.back() = ' ';
+    return bytes;
+}
+
+std::vector<std::uint8_t> readWholeFile(const char* path) {
+    std::vector<std::uint8_t> bytes;
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return bytes;
+    std::uint8_t block[65536];
+    std::size_t got;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0 && bytes.size() < (64u << 20))
+        bytes.insert(bytes.end(), block, block + got);
+    std::fclose(file);
+    return bytes;
+}
+
+// The cover's logo bitmap and cover text, centred in the text area.
+void drawLogoBlock(HDC dc, int y) {
+    const PageLayout& l = pageLayout;
+    const int logoWidth = settings.logoPath[0] ? 2 * l.pixelsPerInchX : 0;
+    const int textWidth = settings.coverText[0] ? 6 * l.pixelsPerInchX - logoWidth : 0;
+    const int height = l.pixelsPerInchY * 5 / 2;
+    const int left = l.text.left + (l.text.right - l.text.left - logoWidth - textWidth) / 2;
+    if (logoWidth > 0) {
+        const std::vector<std::uint8_t> file = readWholeFile(settings.logoPath);
+        BitmapView picture;
+        if (readBitmapFile(file.data(), file.size(), picture)) {
+            SetStretchBltMode(dc, COLORONCOLOR);
+            StretchDIBits(dc, left, y, logoWidth, height, 0, 0, picture.width,
+                          picture.height < 0 ? -picture.height : picture.height, picture.bits,
+                          reinterpret_cast<const BITMAPINFO*>(picture.info), DIB_RGB_COLORS, SRCCOPY);
+        }
+    }
+    if (textWidth > 0) {
+        RECT box = {left + logoWidth + l.pixelsPerInchX / 4, y, left + logoWidth + textWidth, y + height};
+        win::Selected font(dc, current->fonts[LOGO_STYLE]);
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawTextA(dc, settings.coverText, -1, &box, DT_WORDBREAK | DT_NOPREFIX | (logoWidth ? 0 : DT_CENTER));
+    }
+}
+
+void drawLine(HDC dc, std::FILE* text, const PlacedLine& placed) {
+    const LineRecord& line = lineTable[static_cast<std::size_t>(placed.line)];
+    const int entry = entryAtOffset(line.offset);
+    if (entry != NO_ENTRY) indexTable[entry].drawnTop = placed.y;
+    if (static_cast<int>(line.style) == LOGO_STYLE) {
+        drawLogoBlock(dc, placed.y);
+    } else {
+        const std::string bytes = lineBytes(text, line);
+        win::Selected font(dc, current->fonts[static_cast<std::size_t>(placed.style)]);
+        const bool selected = entry != NO_ENTRY && entry == viewer.selectedEntry;
+        SetTextColor(dc, selected ? RGB(255, 255, 255) : entry != NO_ENTRY ? ENTRY_BLUE : RGB(0, 0, 0));
+        SetBkColor(dc, SELECTED_RED);
+        SetBkMode(dc, selected ? OPAQUE : TRANSPARENT);
+        int x = pageLayout.text.left;
+        INT tabStop = pageLayout.tabStop;
+        const int length = static_cast<int>(bytes.size());
+        if (STYLE_TABLE[placed.style].centred) {
+            const DWORD extent = GetTabbedTextExtentA(dc, bytes.data(), length, 1, &tabStop);
+            x += (pageLayout.text.right - pageLayout.text.left - LOWORD(extent)) / 2;
+        }
+        TabbedTextOutA(dc, x, placed.y, bytes.data(), length, 1, &tabStop, x);
+    }
+    if (entry != NO_ENTRY) indexTable[entry].drawnBottom = placed.y + pageLayout.lineHeights[placed.style];
+}
+
+// The lines from the top line down, drawn into a picture of the client
+// area first so that nothing flickers.
+void onPaint(HWND window) {
+    win::PaintDc paint(window);
+    RECT client;
+    GetClientRect(window, &client);
+    win::MemoryDc dc(paint);
+    win::Bitmap picture(CreateCompatibleBitmap(paint, client.right, client.bottom));
+    win::Selected target(dc, picture);
+    FillRect(dc, &client, current->page);
+
+    for (int row = 0; row < indexEntryCount; ++row) indexTable[row].drawnTop = indexTable[row].drawnBottom = 0;
+    SetScrollPos(window, SB_VERT, viewer.topLine, TRUE);
+    std::vector<PlacedLine> placed;
+    placeLines(viewer.topLine, DrawMode::Screen, placed);
+    if (!placed.empty()) {
+        std::FILE* text = std::fopen(current->textPath.c_str(), "rb");
+        if (!text) platform::fatalExit("Can't open ListFile");
+        for (const PlacedLine& line : placed) drawLine(dc, text, line);
+        std::fclose(text);
+    }
+    BitBlt(paint, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+}
+
+// ---- input ----
+
+void moved(bool changed) {
+    if (changed) repaint(false);
+}
+
+void onKey(WPARAM key) {
+    switch (key) {
+    case VK_RETURN:
+        if (followSelectedEntry(viewer)) repaint(true);
+        break;
+    case VK_PRIOR: moved(moveTopLine(viewer, ViewerMove::PageUp)); break;
+    case VK_NEXT: moved(moveTopLine(viewer, ViewerMove::PageDown)); break;
+    case VK_HOME: moved(moveTopLine(viewer, ViewerMove::First)); break;
+    case VK_END: moved(moveTopLine(viewer, ViewerMove::Last)); break;
+    case VK_UP: moved(moveTopLine(viewer, ViewerMove::LineUp)); break;
+    case VK_DOWN: moved(moveTopLine(viewer, ViewerMove::LineDown)); break;
+    default: break;
+    }
+}
+
+void onScroll(WPARAM request) {
+    switch (LOWORD(request)) {
+    case SB_LINEUP: moved(moveTopLine(viewer, ViewerMove::LineUp)); break;
+    case SB_LINEDOWN: moved(moveTopLine(viewer, ViewerMove::LineDown)); break;
+    case SB_PAGEUP: moved(moveTopLine(viewer, ViewerMove::PageUp)); break;
+    case SB_PAGEDOWN: moved(moveTopLine(viewer, ViewerMove::PageDown)); break;
+    case SB_TOP: moved(moveTopLine(viewer, ViewerMove::First)); break;
+    case SB_BOTTOM: moved(moveTopLine(viewer, ViewerMove::Last)); break;
+    case SB_THUMBPOSITION: {
+        // The 16-bit position of the message can't hold a long report's
+        // line numbers; the scroll bar's own is 32 bits.
+        SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+        GetScrollInfo(current->window, SB_VERT, &info);
+        moved(setTopLine(viewer, info.nTrackPos));
+        break;
+    }
+    default: break;  // the thumb being dragged: nothing scrolls until it is let go
+    }
+}
+
+void onPress(int y) {
+    pressAt(viewer, y);
+    repaint(true);
+}
+
+void onMouseMove(int y) { SetCursor(entryDrawnAt(y) != NO_ENTRY ? app::fingerCursor : app::arrowCursor); }
+
+void prepareMenu(HMENU menu) {
+    const bool noChart = reportType == TYPE_NAME || reportType == TYPE_DIAMOND || reportType == TYPE_LUCKY ||
+                         reportType == TYPE_CHART_CALCULATOR;
+    const bool noIndex = reportType == TYPE_LUCKY || reportType == TYPE_CHART_CALCULATOR;
+    EnableMenuItem(menu, IDM_CHART, MF_BYCOMMAND | (noChart ? MF_GRAYED : MF_ENABLED));
+    EnableMenuItem(menu, IDM_INDEX, MF_BYCOMMAND | (noIndex ? MF_GRAYED : MF_ENABLED));
+}
+
+void close() {
+    win::releaseOwner(current->owner);
+    DestroyWindow(current->window);
+}
+
+void jump(int line) {
+    jumpTo(viewer, line);
+    repaint(false);
+}
+
+void onCommand(int command) {
+    HWND window = current->window;
+    switch (command) {
+    case IDM_EXIT: close(); break;
+    case IDM_PRINT: app::notAvailableYet(window, "Printing"); break;
+    case IDM_CHECK: app::showDataInUse(window); break;
+    case IDM_COVER: jump(coverStartLine); break;
+    case IDM_INDEX: jump(contentsStartLine); break;
+    case IDM_CHART: jump(chartStartLine); break;
+    case IDM_TEXT: jump(bodyStartLine); break;
+    case IDM_BACK:
+        if (goBack(viewer)) repaint(false);
+        break;
+    case IDM_FONT:
+        app::chooseFont();
+        layOut();
+        repaint(true);
+        break;
+    case IDM_VIEWER_HELP: app::showHelp(app::mainWindow, IDM_VIEWER_HELP); break;
+    case IDM_ABOUT: app::showAbout(window); break;
+    default: break;
+    }
+}
+
+LRESULT CALLBACK viewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        current->window = window;
+        layOut();
+        viewer.topLine = openingTopLine(reportType);
+        return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) {
+            layOut();
+            repaint(false);
+        }
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the paint fills the whole page itself
+    case WM_PAINT:
+        onPaint(window);
+        return 0;
+    case WM_KEYDOWN:
+        onKey(wParam);
+        return 0;
+    case WM_VSCROLL:
+        onScroll(wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        onPress(static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        if (followSelectedEntry(viewer)) repaint(true);
+        return 0;
+    case WM_MOUSEMOVE:
+        onMouseMove(static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_INITMENUPOPUP:
+        prepareMenu(reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam));
+        return 0;
+    case WM_CLOSE:
+        close();
+        return 0;
+    case WM_DESTROY:
+        for (win::Font& font : current->fonts) font.reset();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool registerViewerClass(HBRUSH background) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = viewerProc;
+    windowClass.hInstance = app::instance;
+    windowClass.hIcon = LoadIconA(app::instance, "Icon1");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszMenuName = "ViewerMenu";
+    windowClass.lpszClassName = CLASS_NAME;
+    return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+void openViewer(HWND owner, const std::string& title, const std::string& textPath) {
+    ViewerWindow state;
+    state.owner = owner;
+    state.textPath = textPath;
+    current = &state;
+    viewer = ViewerState{};
+    // Each run declares the class anew, with this run's brush.
+    UnregisterClassA(CLASS_NAME, app::instance);
+    if (!registerViewerClass(state.page)) {
+        current = nullptr;
+        return;
+    }
+    HWND window = CreateWindowA(CLASS_NAME, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VSCROLL, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 640, 480, nullptr, nullptr, app::instance, nullptr);
+    if (window) {
+        ShowWindow(window, SW_SHOWMAXIMIZED);
+        UpdateWindow(window);
+        win::runNestedLoop(owner, window);
+    }
+    UnregisterClassA(CLASS_NAME, app::instance);
+    current = nullptr;
+}

@@ -1,0 +1,21 @@
+#include "win/nested_loop.h"
+
+namespace win {
+
+void runNestedLoop(HWND owner, HWND window) {
+    if (owner) EnableWindow(owner, FALSE);
+    MSG message;
+    while (IsWindow(window)) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got < 0) break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    releaseOwner(owner);
+}
+
+}  // namespace win
