@@ -7,7 +7,10 @@
 #
 # Every script gets a fresh data folder, C:\Tamsi inside the harness's own
 # Wine prefix (build/win32/e2e-prefix), holding the built programs and the
-# files of the folder SCRIPT.d beside the script, if there is one. A time
+# files of the folder SCRIPT.d beside the script, if there is one; a
+# SCRIPT.sh beside it runs first, to prepare files the script compares
+# against (E2E_ROOT, E2E_DATA and E2E_WORK name the tree, C:\Tamsi and
+# C:\e2e). A time
 # limit (E2E_TIME_LIMIT seconds, 120 unless set) ends everything a script
 # started. Results go to build/win32/e2e-results/NAME: the driver's log and
 # the screenshots the script asked for (NAME.png), plus failure.png when it
@@ -68,6 +71,13 @@ for script in "${scripts[@]}"; do
   [ -d "${script%.e2e}.d" ] && cp -r "${script%.e2e}.d/." "$data/"
   cp "$driver" "$work/"
   cp "$script" "$work/script.e2e"
+  if [ -f "${script%.e2e}.sh" ] &&
+     ! E2E_ROOT="$root" E2E_DATA="$data" E2E_WORK="$work" bash "${script%.e2e}.sh" >"$out/prepare.log" 2>&1; then
+    echo "e2e: $name FAILED: its preparation ${script%.e2e}.sh failed:" >&2
+    sed 's/^/    /' "$out/prepare.log" >&2
+    failed=$((failed + 1))
+    continue
+  fi
   E2E_SHOTS='C:\e2e\shots' timeout -k 10 "$limit" \
     xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" --inside-display "$work/shots" "$out"
   status=$?

@@ -237,9 +237,15 @@ void generatePersonReport(BirthDataDialog& state) {
     } else {
         setTitle(dialog, reportWindowTitle(title, person1.currentLast));
     }
-    // Lucky Numbers takes its year and month ranges from today unless the
-    // user chose them; the time-range dialogs open here in a later version.
+    // Until the time-range dialogs open here, a report takes the ranges they
+    // would offer: Lucky Numbers from this year and month on, the cycles of
+    // the profile and the chart calculator from the age reached this year.
     if (!cyclesChosen && isType(state.type, TYPE_LUCKY)) setLuckyRanges();
+    if (!cyclesChosen && (isType(state.type, TYPE_PROFILES) || state.type == TYPE_CHART_CALCULATOR) &&
+        cycleTopicOn()) {
+        settings.firstAge = today.todayYear - typedBirthYear;
+        settings.lastAge = settings.firstAge + 2;
+    }
     generateReport(dialog);
 }
 

@@ -23,7 +23,9 @@
 //   select ID LINE                 select a list box line (0 first, -1 none)
 //   double-click ID                a double-click in a list box
 //   click ID|TEXT                  a button, by its identifier or its text ("&" ignored)
-//   command ID                     a menu command by its identifier
+//   command ID [PARAMETER]         a menu command by its identifier (the parameter as lParam)
+//   expect-focus ID                the control that has the keyboard focus
+//   expect-enabled 0|1             whether the window takes input
 //   open-menu LETTER               opens the menu bar's menu of that mnemonic
 //   key CODE                       a key press (a virtual-key code) sent to the window
 //   expect-box-text TEXT           the text of a message box (its static text)
@@ -43,6 +45,7 @@
 //   expect-string PATH OFFSET TEXT    a zero-terminated string
 //   expect-no-file PATH
 //   expect-same PATH1 PATH2        two files of the same bytes
+//   expect-file PATH TEXT          a file of exactly these bytes (escapes as above)
 #include <windows.h>
 
 #include <cstdio>
@@ -94,7 +97,7 @@ std::vector<std::string> splitWords(const std::string& line) {
                 char c = line[i++];
                 if (c == '\\' && i < line.size()) {
                     const char escaped = line[i++];
-                    c = escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
+                    c = escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : escaped == 't' ? '\t' : escaped;
                 }
                 word += c;
             }
@@ -433,7 +436,25 @@ void run(std::vector<std::string> words) {
         PostMessageA(target, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
     } else if (command == "command") {
         need(words, 2);
-        PostMessageA(needTarget(), WM_COMMAND, static_cast<WPARAM>(number(words[1])), 0);
+        const LPARAM parameter = words.size() >= 3 ? static_cast<LPARAM>(number(words[2])) : 0;
+        PostMessageA(needTarget(), WM_COMMAND, static_cast<WPARAM>(number(words[1])), parameter);
+    } else if (command == "expect-focus") {
+        need(words, 2);
+        const int wanted = static_cast<int>(number(words[1]));
+        int seen = 0;
+        if (!waitFor(limit, [&] {
+                GUITHREADINFO info = {};
+                info.cbSize = sizeof info;
+                const DWORD thread = GetWindowThreadProcessId(needTarget(), nullptr);
+                seen = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0;
+                return seen == wanted;
+            }))
+            fail("the focus is on control " + std::to_string(seen));
+    } else if (command == "expect-enabled") {
+        need(words, 2);
+        const bool wanted = number(words[1]) != 0;
+        if (!waitFor(limit, [&] { return (IsWindowEnabled(needTarget()) != FALSE) == wanted; }))
+            fail(wanted ? "the window takes no input" : "the window takes input");
     } else if (command == "open-menu") {
         need(words, 2);
         PostMessageA(needTarget(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(words[1][0]));
@@ -526,6 +547,11 @@ void run(std::vector<std::string> words) {
     } else if (command == "expect-no-file") {
         need(words, 2);
         if (GetFileAttributesA(words[1].c_str()) != INVALID_FILE_ATTRIBUTES) fail("there is a file " + words[1]);
+    } else if (command == "expect-file") {
+        need(words, 3);
+        std::string bytes;
+        if (!waitFor(limit, [&] { return (bytes = readFile(words[1])) == words[2]; }))
+            fail(words[1] + " holds " + shown(bytes));
     } else if (command == "expect-same") {
         need(words, 3);
         if (needFile(words[1]) != needFile(words[2])) fail(words[1] + " and " + words[2] + " differ");
