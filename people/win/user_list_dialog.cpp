@@ -70,13 +70,21 @@ void onSelectionChange(UserList& list) {
     repaint(list.dialog);
 }
 
+// The list box's selection is the current entry, however it was made.
+void takeSelection(UserList& list) {
+    const int line = win::listSelection(list.dialog, IDC_USER_LIST);
+    if (line >= 0 && line < static_cast<int>(list.entries.size())) list.current = line;
+}
+
 void onRecall(UserList& list) {
+    takeSelection(list);
     const bool chosen = list.current >= 0;
     if (chosen) person1 = list.entries[static_cast<std::size_t>(list.current)];
     EndDialog(list.dialog, chosen ? 1 : 0);
 }
 
 void onDelete(UserList& list) {
+    takeSelection(list);
     if (list.entries.empty() || list.current < 0) return;
     win::deleteListLine(list.dialog, IDC_USER_LIST, list.current);
     {

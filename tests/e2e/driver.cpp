@@ -28,6 +28,7 @@
 //   expect-enabled 0|1             whether the window takes input
 //   open-menu LETTER               opens the menu bar's menu of that mnemonic
 //   key CODE                       a key press (a virtual-key code) sent to the window
+//   post MESSAGE WPARAM LPARAM     any message posted to the window (numbers)
 //   expect-box-text TEXT           the text of a message box (its static text)
 //   expect-box-like PATTERN        the same, "*" standing for any run of characters, "?" for one
 //   press X Y / move X Y / release X Y / move-free X Y
@@ -463,6 +464,11 @@ void run(std::vector<std::string> words) {
         const WPARAM key = static_cast<WPARAM>(number(words[1]));
         PostMessageA(needTarget(), WM_KEYDOWN, key, 1);
         PostMessageA(needTarget(), WM_KEYUP, key, 0xC0000001);
+    } else if (command == "post") {
+        need(words, 4);
+        if (!PostMessageA(needTarget(), static_cast<UINT>(number(words[1])), static_cast<WPARAM>(number(words[2])),
+                          static_cast<LPARAM>(number(words[3]))))
+            fail("the window took no message");
     } else if (command == "expect-box-text") {
         need(words, 2);
         if (!waitFor(limit, [&] { return boxText() == words[1]; }))
