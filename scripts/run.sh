@@ -1,22 +1,51 @@
 #!/usr/bin/env bash
-# Runs the suite. Until the main program's window exists this prints an
-# example person's chart with the vek tool; extra arguments go to vek instead.
-# "scripts/run.sh brindo" builds the puzzle game and plays it under Wine (on
-# the X display in $DISPLAY); its data folder is C:\Tamsi in build/win32/wineprefix.
+# Runs the suite.
+#
+#   scripts/run.sh              builds what it needs and starts Vek.exe, the
+#                               main program, under Wine on your X display
+#   scripts/run.sh brindo       the puzzle game, Brindo.exe
+#   scripts/run.sh vek ARGS...  the command-line tool (see the README)
+#
+# The programs run in the Wine prefix build/win32/wineprefix; their data
+# folder is C:\Tamsi there (build/win32/wineprefix/drive_c/Tamsi), which
+# holds the installed programs and the English report texts, and keeps the
+# user log, the settings and the reports between runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh >/dev/null
-if [ "${1:-}" = brindo ]; then
-  cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-  cmake --build build/win32 -j "$(nproc)" --target brindo >/dev/null
-  exec scripts/wine-run.sh build/win32/wineprefix build/win32/puzzle/win/Brindo.exe
-fi
-cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/native -j "$(nproc)" --target vek >/dev/null
+jobs="$(nproc)"
 
-if [ "$#" -gt 0 ]; then
+build_native() {
+  cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build/native -j "$jobs" --target "$@" >/dev/null
+}
+build_win32() {
+  cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+  cmake --build build/win32 -j "$jobs" --target "$@" >/dev/null
+}
+
+case "${1:-}" in
+vek)
+  shift
+  build_native vek
   exec build/native/cli/vek "$@"
-fi
-exec build/native/cli/vek numbers --birth-first Maria --birth-middle Elena --birth-last Torres \
-  --current-first Maria --current-last Torres --born 5/15/1949
+  ;;
+brindo | "")
+  [ -n "${DISPLAY:-}" ] || { echo "run.sh: no X display (DISPLAY is not set)" >&2; exit 2; }
+  build_native english_archive
+  build_win32 vek_program brindo
+  . scripts/wine-env.sh build/win32/wineprefix
+  ensure_wine_prefix
+  data="$WINEPREFIX/drive_c/Tamsi"
+  mkdir -p "$data"
+  cp build/win32/shell/win/Vek.exe build/win32/puzzle/win/Brindo.exe build/native/Text_English.arc "$data/"
+  program='C:\Tamsi\Vek.exe'
+  [ "${1:-}" = brindo ] && program='C:\Tamsi\Brindo.exe'
+  exec wine "$program"
+  ;;
+*)
+  echo "usage: scripts/run.sh [brindo | vek ARGS...]" >&2
+  exit 2
+  ;;
+esac
