@@ -107,6 +107,32 @@ private:
     HDC dc_;
 };
 
+// One WM_PAINT drawn whole into a picture of the client area first, and
+// copied to the window at the end of the scope, so that nothing flickers.
+class BufferedPaint {
+public:
+    explicit BufferedPaint(HWND window) : paint_(window), memory_(paint_) {
+        GetClientRect(window, &client_);
+        picture_.reset(CreateCompatibleBitmap(paint_, client_.right, client_.bottom));
+        selected_ = SelectObject(memory_, picture_);
+    }
+    BufferedPaint(const BufferedPaint&) = delete;
+    BufferedPaint& operator=(const BufferedPaint&) = delete;
+    ~BufferedPaint() {
+        BitBlt(paint_, 0, 0, client_.right, client_.bottom, memory_, 0, 0, SRCCOPY);
+        SelectObject(memory_, selected_);
+    }
+    operator HDC() const { return memory_; }
+    const RECT& client() const { return client_; }
+
+private:
+    PaintDc paint_;
+    MemoryDc memory_;
+    RECT client_ = {};
+    Bitmap picture_;
+    HGDIOBJ selected_ = nullptr;
+};
+
 // A device context the program made itself (a printer's), deleted with it.
 class OwnedDc {
 public:

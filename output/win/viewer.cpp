@@ -15,6 +15,7 @@
 #include "shell/win/resource.h"
 #include "compose/report_types.h"
 #include "win/gdi.h"
+#include "win/window_class.h"
 #include "win/nested_loop.h"
 
 #include <array>
@@ -146,16 +147,10 @@ void drawLine(HDC dc, std::FILE* text, const PlacedLine& placed) {
     if (entry != NO_ENTRY) indexTable[entry].drawnBottom = placed.y + pageLayout.lineHeights[placed.style];
 }
 
-// The lines from the top line down, drawn into a picture of the client
-// area first so that nothing flickers.
+// The lines from the top line down.
 void onPaint(HWND window) {
-    win::PaintDc paint(window);
-    RECT client;
-    GetClientRect(window, &client);
-    win::MemoryDc dc(paint);
-    win::Bitmap picture(CreateCompatibleBitmap(paint, client.right, client.bottom));
-    win::Selected target(dc, picture);
-    FillRect(dc, &client, current->page);
+    win::BufferedPaint dc(window);
+    FillRect(dc, &dc.client(), current->page);
 
     for (int row = 0; row < indexEntryCount; ++row) indexTable[row].drawnTop = indexTable[row].drawnBottom = 0;
     SetScrollPos(window, SB_VERT, viewer.topLine, TRUE);
@@ -167,7 +162,6 @@ void onPaint(HWND window) {
         for (const PlacedLine& line : placed) drawLine(dc, text, line);
         std::fclose(text);
     }
-    BitBlt(paint, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }
 
 // ---- input ----
@@ -310,16 +304,7 @@ LRESULT CALLBACK viewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 bool registerViewerClass(HBRUSH background) {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = viewerProc;
-    windowClass.hInstance = app::instance;
-    windowClass.hIcon = LoadIconA(app::instance, "Icon1");
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = background;
-    windowClass.lpszMenuName = "ViewerMenu";
-    windowClass.lpszClassName = CLASS_NAME;
-    return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return win::registerWindowClass({CLASS_NAME, viewerProc, app::instance, "Icon1", background, "ViewerMenu"});
 }
 
 }  // namespace

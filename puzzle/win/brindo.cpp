@@ -10,6 +10,7 @@
 #include "resource.h"
 #include "win/dialog_kit.h"
 #include "win/gdi.h"
+#include "win/window_class.h"
 
 namespace {
 
@@ -419,17 +420,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 bool registerWindowClass() {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_BYTEALIGNWINDOW;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "Icon");
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = tools->background;
-    windowClass.lpszMenuName = "Menu";
-    windowClass.lpszClassName = CLASS_NAME;
-    // A second instance finds the class registered already.
-    return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return win::registerWindowClass({CLASS_NAME, windowProc, instance, "Icon", tools->background, "Menu",
+                                     CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_BYTEALIGNWINDOW});
 }
 
 }  // namespace

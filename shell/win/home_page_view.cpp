@@ -12,16 +12,10 @@ win::Bitmap picture;
 void loadHomePage(HINSTANCE instance) { picture.reset(LoadBitmapA(instance, "HomePage")); }
 
 void paintHomePage(HWND window) {
-    win::PaintDc paint(window);
-    RECT client;
-    GetClientRect(window, &client);
-    // Drawn whole in memory first, so that a repaint doesn't flicker.
-    win::MemoryDc dc(paint);
-    win::Bitmap canvas(CreateCompatibleBitmap(paint, client.right, client.bottom));
-    win::Selected onCanvas(dc, canvas);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    win::BufferedPaint dc(window);
+    FillRect(dc, &dc.client(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     {
-        win::MemoryDc source(paint);
+        win::MemoryDc source(dc);
         win::Selected shown(source, picture);
         BitBlt(dc, 0, 0, HOME_PAGE_WIDTH, HOME_PAGE_HEIGHT, source, 0, 0, SRCCOPY);
     }
@@ -32,7 +26,6 @@ void paintHomePage(HWND window) {
     SetTextColor(dc, RGB(255, 255, 255));
     for (const HomeRegion& region : HOME_REGIONS)
         TextOutA(dc, region.left, labelTop(region), region.label, lstrlenA(region.label));
-    BitBlt(paint, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }
 
 void homePageHover(int x, int y) {

@@ -16,6 +16,7 @@
 #include "shell/win/app.h"
 #include "shell/win/home_page_view.h"
 #include "shell/win/resource.h"
+#include "win/window_class.h"
 
 #include <cstdio>
 #include <string>
@@ -169,15 +170,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 bool registerMainClass() {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = mainWindowProc;
-    windowClass.hInstance = app::instance;
-    windowClass.hIcon = LoadIconA(app::instance, "Icon1");
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = CLASS_NAME;
-    return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return win::registerWindowClass({CLASS_NAME, mainWindowProc, app::instance, "Icon1",
+                                     static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), nullptr});
 }
 
 ProgramFolders foldersOfThisProgram() {

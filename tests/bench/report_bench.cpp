@@ -18,6 +18,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -67,6 +68,12 @@ long fileSize(const std::string& path) {
 
 bool openArchive() { return openTextArchive(road.source, REPORT, road.folder) == 1; }
 
+bool openArchiveOrSkip(benchmark::State& state) {
+    if (openArchive()) return true;
+    state.SkipWithError(("the archive did not open: " + shownMessages).c_str());
+    return false;
+}
+
 void compose() {
     currentReportFile = road.listPath;
     reportTypes[REPORT].composer();
@@ -96,7 +103,7 @@ void countLayout(benchmark::State& state) {
 // and phrases: once per report.
 void openingTheArchive(benchmark::State& state) {
     for (auto _ : state) {
-        if (!openArchive()) break;
+        if (!openArchiveOrSkip(state)) break;
         closeTextArchive();
     }
     if (checkQuiet(state)) state.counters["archive_bytes"] = static_cast<double>(road.source.length);
@@ -105,7 +112,7 @@ BENCHMARK(openingTheArchive)->Unit(benchmark::kMillisecond);
 
 // (b) The profile composer writing the list file, with the archive open.
 void composing(benchmark::State& state) {
-    if (!openArchive()) return void(checkQuiet(state));
+    if (!openArchiveOrSkip(state)) return;
     for (auto _ : state) compose();
     closeTextArchive();
     if (checkQuiet(state)) state.counters["list_bytes"] = static_cast<double>(fileSize(road.listPath));
@@ -114,7 +121,7 @@ BENCHMARK(composing)->Unit(benchmark::kMillisecond);
 
 // (c) The expansion of that list file into report text.
 void expanding(benchmark::State& state) {
-    if (!openArchive()) return void(checkQuiet(state));
+    if (!openArchiveOrSkip(state)) return;
     for (auto _ : state) expand();
     closeTextArchive();
     if (checkQuiet(state)) state.counters["text_bytes"] = static_cast<double>(fileSize(road.textPath));
@@ -168,7 +175,7 @@ BENCHMARK(rtfDocumentFontsKnown)->Unit(benchmark::kMillisecond);
 // (f) The whole road, a to e, as one report run makes it.
 void wholeRoad(benchmark::State& state) {
     for (auto _ : state) {
-        if (!openArchive()) break;
+        if (!openArchiveOrSkip(state)) break;
         compose();
         road.listMarks = sectionMarks;
         expand();
