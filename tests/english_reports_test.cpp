@@ -147,14 +147,24 @@ protected:
     static std::string sources(const std::string& sentence, const std::string& first, const std::string& second) {
         std::string names;
         const std::string probe = sentence.substr(0, std::min<std::size_t>(sentence.size(), 50));
-        for (const SubjectEntry& row : textArchive.subjectTable) {
-            std::string text(reinterpret_cast<const char*>(textArchive.data.data()) + row.text, row.length);
+        // The expansion closed the archive; open it again to search it.
+        const std::string stored = readFile(TAMSI_ENGLISH_ARCHIVE);
+        if (openStoredArchive(std::vector<std::uint8_t>(stored.begin(), stored.end())) != 1) return "?";
+        auto filled = [](std::string text, const std::string& one, const std::string& two) {
             for (std::size_t at = text.find("#1"); at != std::string::npos; at = text.find("#1", at))
-                text.replace(at, 2, first);
+                text.replace(at, 2, one);
             for (std::size_t at = text.find("#2"); at != std::string::npos; at = text.find("#2", at))
-                text.replace(at, 2, second);
-            if (text.find(probe) != std::string::npos) names += std::string(names.empty() ? "" : " ") + row.name;
+                text.replace(at, 2, two);
+            return text;
+        };
+        for (const SubjectEntry& row : textArchive.subjectTable) {
+            const std::string text(reinterpret_cast<const char*>(textArchive.data.data()) + row.text, row.length);
+            // "{SWAPNAMES}" lets a subject speak of the second person.
+            if (filled(text, first, second).find(probe) != std::string::npos ||
+                filled(text, second, first).find(probe) != std::string::npos)
+                names += std::string(names.empty() ? "" : " ") + row.name;
         }
+        closeTextArchive();
         return names;
     }
 
