@@ -368,6 +368,45 @@ TEST_F(EnglishArchive, NoTextAssumesAStageOfLife) {
     EXPECT_TRUE(found.empty()) << found.size() << " texts assume a stage of life:" << failures(found);
 }
 
+// The forecasts of the years, months and days (and the day lines assembled
+// into them) reach every reader in the calendar range, at 18 as at 80, so
+// they name no errand of one stage of life, not even as one of several.
+bool forecastSubject(const std::string& name) {
+    for (const char* prefix : {"PRSNYR", "PRSNM", "PRSND", "LEAPDAY"})
+        if (name.compare(0, std::strlen(prefix), prefix) == 0) return true;
+    return false;
+}
+
+TEST_F(EnglishArchive, ForecastsFitReadersOfEveryAge) {
+    const char* const LATE_LIFE_WORDS[] = {
+        "pension*",  "your will",  "the will,", "a will",          "power of attorney", "pill",
+        "pills",     "tablets",    "prescription*", "medicine cabinet", "grandchild*",  "grandparent*",
+        "years ago", "earlier years", "someone younger", "a younger person", "elderly",   "retire*"};
+    std::map<std::string, std::vector<std::string>> found;
+    for (const Subject& subject : archiveSubjects()) {
+        if (!forecastSubject(subject.name)) continue;
+        for (const char* word : LATE_LIFE_WORDS)
+            for (std::size_t at : phraseHits(subject.text, word))
+                found[subject.name].push_back(std::string(word) + " in " + around(subject.text, at, std::strlen(word)));
+    }
+    EXPECT_TRUE(found.empty()) << found.size() << " forecasts assume the reader's age:" << failures(found);
+}
+
+// The texts speak to the reader about the reader; how a number line is made
+// is said where it is true (the name numbers add the reduced parts of the
+// name, not all of its letters), and the tool that prints them is not named.
+TEST_F(EnglishArchive, TextsDoNotTalkAboutTheTool) {
+    const char* const TOOL_WORDS[] = {"the program", "this program", "the software", "total of the letters",
+                                      "total of all the letters", "total of all letters"};
+    std::map<std::string, std::vector<std::string>> found;
+    for (const Subject& subject : archiveSubjects())
+        for (const char* word : TOOL_WORDS)
+            for (std::size_t at : phraseHits(subject.text, word))
+                found[subject.name].push_back(std::string(word) + " in " + around(subject.text, at, std::strlen(word)));
+    EXPECT_TRUE(found.empty()) << found.size() << " texts talk about the tool or a wrong reckoning:"
+                               << failures(found);
+}
+
 TEST_F(EnglishArchive, OneSpellingThroughout) {
     // The archive spells the British way (colour, organise, centre).
     const std::map<std::string, std::string> PREFERRED = {
