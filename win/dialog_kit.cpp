@@ -24,6 +24,18 @@ unsigned fieldNumber(HWND dialog, int field) {
 
 void setFieldNumber(HWND dialog, int field, unsigned value) { SetDlgItemInt(dialog, field, value, FALSE); }
 
+int fieldSignedNumber(HWND dialog, int field) {
+    BOOL ok = FALSE;
+    const INT value = static_cast<INT>(GetDlgItemInt(dialog, field, &ok, TRUE));
+    return ok ? value : 0;
+}
+
+void setFieldSignedNumber(HWND dialog, int field, int value) { SetDlgItemInt(dialog, field, static_cast<UINT>(value), TRUE); }
+
+void enableField(HWND dialog, int field, bool enabled) {
+    if (HWND item = GetDlgItem(dialog, field)) EnableWindow(item, enabled);
+}
+
 void limitField(HWND dialog, int field, int characters) {
     SendDlgItemMessageA(dialog, field, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }

@@ -17,6 +17,10 @@ void setFieldText(HWND dialog, int field, const std::string& text);
 // The field as an unsigned number: text that isn't one reads as 0.
 unsigned fieldNumber(HWND dialog, int field);
 void setFieldNumber(HWND dialog, int field, unsigned value);
+// A signed number: 0 when the text isn't one.
+int fieldSignedNumber(HWND dialog, int field);
+void setFieldSignedNumber(HWND dialog, int field, int value);
+void enableField(HWND dialog, int field, bool enabled);
 void limitField(HWND dialog, int field, int characters);
 bool isChecked(HWND dialog, int button);
 void setChecked(HWND dialog, int button, bool checked);

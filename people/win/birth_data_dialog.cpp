@@ -12,7 +12,10 @@
 #include "shell/report_state.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
+#include "archive/win/language_dialog.h"
 #include "shell/win/app.h"
+#include "shell/win/char_map_dialog.h"
+#include "shell/win/option_dialogs.h"
 #include "shell/win/report_show.h"
 #include "shell/win/resource.h"
 #include "win/dialog_kit.h"
@@ -200,12 +203,6 @@ void onSave(BirthDataDialog& state, bool second) {
     if (checkPeople(state)) addPersonToUserLog(folders.userLog, second ? person2 : person1, true);
 }
 
-bool cycleTopicOn() {
-    for (int flag = TOPIC_PHYSICAL_TRANSIT; flag <= TOPIC_PERSONAL_DAYS; ++flag)
-        if (settings.topicFlags[flag]) return true;
-    return false;
-}
-
 void setLuckyRanges() {
     settings.firstYear = today.todayYear;
     settings.lastYear = today.todayYear + 2;
@@ -217,13 +214,13 @@ void onSetCycles(BirthDataDialog& state) {
     cyclesChosen = 1;
     if (isType(state.type, TYPE_LUCKY)) {
         setLuckyRanges();
-        app::notAvailableYet(state.dialog, "The time-range dialog");
+        runLuckyRangesDialog(state.dialog);
     } else if (state.type == TYPE_SHORT_PROFILES) {
-        app::notAvailableYet(state.dialog, "The time-range dialog");
+        runRangesDialog(state.dialog);
     } else if (!cycleTopicOn()) {
         MessageBoxA(state.dialog, NO_CYCLES_TEXT, "No cycles needed", MB_OK | MB_ICONINFORMATION);
     } else {
-        app::notAvailableYet(state.dialog, "The time-range dialog");
+        runRangesDialog(state.dialog);
     }
 }
 
@@ -237,14 +234,14 @@ void generatePersonReport(BirthDataDialog& state) {
     } else {
         setTitle(dialog, reportWindowTitle(title, person1.currentLast));
     }
-    // Until the time-range dialogs open here, a report takes the ranges they
-    // would offer: Lucky Numbers from this year and month on, the cycles of
-    // the profile and the chart calculator from the age reached this year.
-    if (!cyclesChosen && isType(state.type, TYPE_LUCKY)) setLuckyRanges();
-    if (!cyclesChosen && (isType(state.type, TYPE_PROFILES) || state.type == TYPE_CHART_CALCULATOR) &&
-        cycleTopicOn()) {
-        settings.firstAge = today.todayYear - typedBirthYear;
-        settings.lastAge = settings.firstAge + 2;
+    // Unless the user set the cycles, the time ranges are asked for before
+    // each report that has any; whatever the answer, the report runs.
+    if (!cyclesChosen && isType(state.type, TYPE_LUCKY)) {
+        setLuckyRanges();
+        runLuckyRangesDialog(dialog);
+    } else if (!cyclesChosen && (isType(state.type, TYPE_PROFILES) || state.type == TYPE_CHART_CALCULATOR) &&
+               cycleTopicOn()) {
+        runRangesDialog(dialog);
     }
     generateReport(dialog);
 }
@@ -347,11 +344,11 @@ void onCommand(BirthDataDialog& state, int command, int notification) {
         std::memset(phraseList, 0, sizeof phraseList);
         fill(dialog, state.type);
         break;
-    case IDM_PREFERENCES: app::notAvailableYet(dialog, "The Preferences dialog"); break;
-    case IDC_CHARS: app::notAvailableYet(dialog, "The character map"); break;
-    case IDC_LANGUAGE: app::notAvailableYet(dialog, "The language choice"); break;
+    case IDM_PREFERENCES: runPreferencesDialog(dialog); break;
+    case IDC_CHARS: runCharMapDialog(dialog); break;
+    case IDC_LANGUAGE: runLanguageDialog(dialog); break;
     case IDC_SELECT_TOPICS:
-        app::notAvailableYet(dialog, "The Topics dialog");
+        runTopicsDialog(dialog);
         win::focusField(dialog, IDOK);
         break;
     case IDC_SET_FONT: app::chooseFont(); break;

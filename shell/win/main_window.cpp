@@ -15,6 +15,7 @@
 #include "shell/startup.h"
 #include "shell/win/app.h"
 #include "shell/win/home_page_view.h"
+#include "shell/win/option_dialogs.h"
 #include "shell/win/resource.h"
 #include "win/window_class.h"
 
@@ -83,13 +84,13 @@ void onCommand(HWND window, int command, LPARAM parameter) {
     case IDM_SAVE_BIRTH_DATA: onSaveBirthData(window); break;
     case IDM_PREFERENCES:
         reloadSettings();
-        app::notAvailableYet(window, "The Preferences dialog");
+        runPreferencesDialog(window);
         break;
     case IDM_EXIT: DestroyWindow(window); break;
     case IDM_CHECK: app::showDataInUse(window); break;
     case IDM_TOPICS:
         if (reportType != TYPE_LUCKY && reportType != TYPE_PUZZLE && reportType != TYPE_COURSE)
-            app::notAvailableYet(window, "The Topics dialog");
+            runTopicsDialog(window);
         break;
     case IDM_FONT: app::chooseFont(); break;
     case IDM_DIRECT: settings.viaWordProcessor = 0; break;

@@ -64,3 +64,69 @@
 // ---- the user list ----
 #define IDC_USER_LIST 404
 #define IDC_DELETE_ENTRY 405
+
+// ---- the topics dialogs ----
+#define IDC_TOPIC_FIRST 202      // check box 201 + flag, 202 to 234
+#define IDC_TOPIC_LAST 234
+#define IDC_ALL_ON 268
+#define IDC_ALL_OFF 269
+#define IDC_PRESET_A 280         // A to D
+#define IDC_USER_SET_E 284       // E to H
+#define IDC_SET_E 294            // the Set buttons of E to H
+#define IDC_HELP_TOPICS 1227
+#define IDC_HELP_TOPICS_CPT 1228
+#define IDC_HELP_TOPICS_CLC 1240
+
+// ---- the time-range dialogs (and the year and month fields of the topics) ----
+#define IDC_DAILY 119
+#define IDC_FIRST_YEAR 184
+#define IDC_FIRST_MONTH 185
+#define IDC_FIRST_MONTH_YEAR 186
+#define IDC_FIRST_DAY_MONTH 187
+#define IDC_FIRST_DAY_MONTH_YEAR 188
+#define IDC_FIRST_AGE 189
+#define IDC_LAST_YEAR 190
+#define IDC_LAST_MONTH 191
+#define IDC_LAST_MONTH_YEAR 192
+#define IDC_LAST_DAY_MONTH 193
+#define IDC_LAST_DAY_MONTH_YEAR 194
+#define IDC_LAST_AGE 195
+#define IDC_HELP_RANGES 1229
+#define IDC_HELP_LUCKY_RANGES 1232
+
+// ---- the preferences, the word processor and the cover ----
+#define IDC_VIEW_DIRECT 700
+#define IDC_VIEW_WORDPAD 701
+#define IDC_USER_DECIDES_YW 702
+#define IDC_SOFTWARE_DECIDES_YW 703
+#define IDC_METHOD_A 704
+#define IDC_METHOD_B 705
+#define IDC_METHOD_C 706
+#define IDC_SELECT_FONT 709
+#define IDC_ALWAYS_SAVE 710
+#define IDC_RESTORE_DEFAULTS 711
+#define IDC_EXTRA_LINES 712
+#define IDC_COVER 805
+#define IDC_WORD_PROCESSOR 809
+#define IDC_HELP_PREFERENCES_YW 1214
+#define IDC_HELP_PREFERENCES 1233
+#define IDC_MODE_0 720
+#define IDC_MODE_1 721
+#define IDC_MODE_2 722
+#define IDC_BROWSE 723
+#define IDC_WORD_PROCESSOR_PATH 724
+#define IDC_COVER_TEXT 406
+#define IDC_COVER_AUTHOR 713
+#define IDC_LOGO_PATH 714
+#define IDC_HELP_COVER 1257
+
+// ---- the character map ----
+#define IDC_ADD_MAPPING 400
+#define IDC_REMOVE_MAPPING 401
+#define IDC_MAPPING_LIST 402
+#define IDC_REMOVE_ALL_MAPPINGS 711
+#define IDC_HELP_CHAR_MAP 1261
+
+// ---- the language choice ----
+#define IDC_LANGUAGE_LIST 403
+#define IDC_HELP_LANGUAGE 1262

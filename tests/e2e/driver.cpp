@@ -23,6 +23,7 @@
 //   select ID LINE                 select a list box line (0 first, -1 none)
 //   double-click ID                a double-click in a list box
 //   click ID|TEXT                  a button, by its identifier or its text ("&" ignored)
+//   check ID 0|1                   sets a check box or radio button as a click would leave it
 //   command ID [PARAMETER]         a menu command by its identifier (the parameter as lParam)
 //   expect-focus ID                the control that has the keyboard focus
 //   expect-enabled 0|1             whether the window takes input
@@ -435,6 +436,9 @@ void run(std::vector<std::string> words) {
         });
         if (!button) fail("no button " + shown(words[1]));
         PostMessageA(target, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    } else if (command == "check") {
+        need(words, 3);
+        SendMessageA(control(words[1]), BM_SETCHECK, number(words[2]) ? BST_CHECKED : BST_UNCHECKED, 0);
     } else if (command == "command") {
         need(words, 2);
         const LPARAM parameter = words.size() >= 3 ? static_cast<LPARAM>(number(words[2])) : 0;

@@ -17,7 +17,10 @@ report() { "$vek" report "${archive[@]}" "$@" >/dev/null; }
 report --type profile "${maria[@]}" --rtf "$out/profile.rtf"
 report --type short "${maria[@]}" --rtf "$out/short.rtf"
 report --type chart-calculator "${maria[@]}" --rtf "$out/chart-calculator.rtf"
-report --type compatibility "${maria[@]}" "${juan[@]}" --rtf "$out/compatibility.rtf"
+# By then the Lucky Numbers' time ranges were confirmed and kept: their twelve
+# months are the compatibility report's Personal Months too.
+report --type compatibility "${maria[@]}" "${juan[@]}" --months "$month/$year-$last_month/$last_year" \
+  --rtf "$out/compatibility.rtf"
 report --type lucky "${maria[@]}" --daily --months "$month/$year-$last_month/$last_year" --rtf "$out/lucky.rtf"
 report --type diamond "${maria[@]}" --age 30 --rtf "$out/diamond.rtf"
 report --type name "${maria[@]}" --phrase 1 "Sunrise Bakery" --phrase 2 "Maria Torres" --rtf "$out/name.rtf"
