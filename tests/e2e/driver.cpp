@@ -3,7 +3,7 @@
 //
 //   e2e_driver SCRIPT
 //
-// A script is one command per line; blanks separate words, double quotes
+// A script is UTF-8 text, one command per line; blanks separate words, double quotes
 // hold blanks and the escapes \n \t \" \\; "#" starts a comment line. Every
 // "expect" and "wait" command polls until its condition holds or its time
 // runs out (5 s unless a last word "within MS" says otherwise), so nothing
@@ -24,6 +24,7 @@
 //   double-click ID                a double-click in a list box
 //   click ID|TEXT                  a button, by its identifier or its text ("&" ignored)
 //   check ID 0|1                   sets a check box or radio button as a click would leave it
+//   expect-checked ID 0|1          whether a check box or radio button is checked
 //   command ID [PARAMETER]         a menu command by its identifier (the parameter as lParam)
 //   expect-focus ID                the control that has the keyboard focus
 //   expect-enabled 0|1             whether the window takes input
@@ -146,6 +147,13 @@ std::string narrow(const wchar_t* text) {
     char out[8192] = "";
     WideCharToMultiByte(1252, 0, text, -1, out, sizeof out, nullptr, nullptr);
     return out;
+}
+
+// Script words are UTF-8; the programs' texts are Windows-1252.
+std::string fromUtf8(const std::string& text) {
+    wchar_t wide[8192] = L"";
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide, sizeof wide / sizeof wide[0]);
+    return narrow(wide);
 }
 
 std::wstring widen(const std::string& text) {
@@ -439,6 +447,12 @@ void run(std::vector<std::string> words) {
     } else if (command == "check") {
         need(words, 3);
         SendMessageA(control(words[1]), BM_SETCHECK, number(words[2]) ? BST_CHECKED : BST_UNCHECKED, 0);
+    } else if (command == "expect-checked") {
+        need(words, 3);
+        HWND button = control(words[1]);
+        const bool wanted = number(words[2]) != 0;
+        if (!waitFor(limit, [&] { return (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) == wanted; }))
+            fail("control " + words[1] + (wanted ? " is not checked" : " is checked"));
     } else if (command == "command") {
         need(words, 2);
         const LPARAM parameter = words.size() >= 3 ? static_cast<LPARAM>(number(words[2])) : 0;
@@ -587,8 +601,9 @@ int main(int argc, char** argv) {
     while (std::getline(script, line)) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::vector<std::string> words = splitWords(line);
+        std::vector<std::string> words = splitWords(line);
         if (words.empty() || words[0][0] == '#') continue;
+        for (std::string& word : words) word = fromUtf8(word);
         run(words);
     }
     if (childStarted) {

@@ -1,7 +1,7 @@
 """Writes a Vek.ini for an end-to-end script: the defaults of a fresh start
 for today's date, with the fields named on the command line changed.
 
-    python3 settings.py OUT.ini [autoYW=0] [topics=off:27-33] [viaWordProcessor=0] ...
+    python3 settings.py OUT.ini [autoYW=0] [topics=off:27-33] [map=E6:A] [viaWordProcessor=0] ...
 """
 import datetime
 import struct
@@ -17,9 +17,13 @@ fields = {
 }
 flags = [1] * 36
 flags[34] = 0
+char_map = list(range(256))
 for arg in sys.argv[2:]:
     name, value = arg.split("=", 1)
-    if name == "topics":
+    if name == "map":
+        key, target = value.split(":")
+        char_map[int(key, 16)] = ord(target)
+    elif name == "topics":
         state, span = value.split(":")
         first, last = (int(n) for n in span.split("-"))
         for i in range(first, last + 1):
@@ -34,7 +38,7 @@ def text(value, size):
 
 record = struct.pack("<H", 22305)
 record += struct.pack("<5i8B", -15, 0, 0, 0, 400, 0, 0, 0, 0, 3, 2, 1, 0x22) + text("Arial", 32)
-record += bytes(range(256))
+record += bytes(char_map)
 order = ["languageIndex", "viaWordProcessor", "extraLinesPerPage", "autoYW", "lifePathMethod", "alwaysSaveBirthData",
          "firstAge", "lastAge", "firstYear", "lastYear", "firstMonth", "lastMonth", "firstDayMonth", "lastDayMonth"]
 record += struct.pack("<14i", *(fields[name] for name in order))
