@@ -32,10 +32,40 @@ constexpr Marker MARKER = scrambledSzdd();
 
 const std::uint8_t scrambleMarker[4] = {MARKER.bytes[0], MARKER.bytes[1], MARKER.bytes[2], MARKER.bytes[3]};
 
-void unscrambleArchive(std::uint8_t* bytes, std::size_t size) {
+// The key stream repeats: the multiplier's order modulo the prime is 8190,
+// so one period, made once, serves the whole archive.
+constexpr std::size_t KEY_PERIOD = 8190;
+
+constexpr std::uint16_t stateAfter(std::size_t steps) {
     std::uint16_t state = SEED;
-    for (std::size_t i = 0; i < size; ++i) {
+    for (std::size_t i = 0; i < steps; ++i) state = nextState(state);
+    return state;
+}
+static_assert(stateAfter(KEY_PERIOD) == SEED, "the key stream repeats after one period");
+
+namespace {
+
+struct KeyStream {
+    std::uint8_t bytes[KEY_PERIOD];
+};
+
+constexpr KeyStream makeKeyStream() {
+    KeyStream key{};
+    std::uint16_t state = SEED;
+    for (auto& byte : key.bytes) {
         state = nextState(state);
-        bytes[i] = static_cast<std::uint8_t>(bytes[i] ^ (state & 0xFF));
+        byte = static_cast<std::uint8_t>(state & 0xFF);
+    }
+    return key;
+}
+
+constexpr KeyStream KEY_STREAM = makeKeyStream();
+
+}  // namespace
+
+void unscrambleArchive(std::uint8_t* bytes, std::size_t size) {
+    for (std::size_t start = 0; start < size; start += KEY_PERIOD) {
+        const std::size_t count = size - start < KEY_PERIOD ? size - start : KEY_PERIOD;
+        for (std::size_t i = 0; i < count; ++i) bytes[start + i] ^= KEY_STREAM.bytes[i];
     }
 }
