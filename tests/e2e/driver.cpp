@@ -23,9 +23,12 @@
 //   select ID LINE                 select a list box line (0 first, -1 none)
 //   double-click ID                a double-click in a list box
 //   click ID|TEXT                  a button, by its identifier or its text ("&" ignored)
+//   press-button ID                a button pressed as the mouse does it, so that a radio
+//                                  button or check box changes too (a common dialog's choices)
 //   command ID [PARAMETER]         a menu command by its identifier (the parameter as lParam)
 //   expect-focus ID                the control that has the keyboard focus
 //   expect-enabled 0|1             whether the window takes input
+//   expect-control-enabled ID 0|1  whether one of its controls takes input
 //   open-menu LETTER               opens the menu bar's menu of that mnemonic
 //   key CODE                       a key press (a virtual-key code) sent to the window
 //   post MESSAGE WPARAM LPARAM     any message posted to the window (numbers)
@@ -435,6 +438,15 @@ void run(std::vector<std::string> words) {
         });
         if (!button) fail("no button " + shown(words[1]));
         PostMessageA(target, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    } else if (command == "press-button") {
+        need(words, 2);
+        HWND button = nullptr;
+        waitFor(limit, [&] { return (button = GetDlgItem(needTarget(), static_cast<int>(number(words[1])))) != nullptr; });
+        if (!button) fail("no button " + words[1]);
+        if (!IsWindowEnabled(button)) fail("the button " + words[1] + " takes no input");
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, limit, &ignored))
+            fail("the button " + words[1] + " did not answer");
     } else if (command == "command") {
         need(words, 2);
         const LPARAM parameter = words.size() >= 3 ? static_cast<LPARAM>(number(words[2])) : 0;
@@ -456,6 +468,12 @@ void run(std::vector<std::string> words) {
         const bool wanted = number(words[1]) != 0;
         if (!waitFor(limit, [&] { return (IsWindowEnabled(needTarget()) != FALSE) == wanted; }))
             fail(wanted ? "the window takes no input" : "the window takes input");
+    } else if (command == "expect-control-enabled") {
+        need(words, 3);
+        HWND item = control(words[1]);
+        const bool wanted = number(words[2]) != 0;
+        if (!waitFor(limit, [&] { return (IsWindowEnabled(item) != FALSE) == wanted; }))
+            fail("control " + words[1] + (wanted ? " takes no input" : " takes input"));
     } else if (command == "open-menu") {
         need(words, 2);
         PostMessageA(needTarget(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(words[1][0]));
