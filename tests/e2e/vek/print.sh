@@ -47,12 +47,13 @@ CONF
 setsid cupsd -f -c "$state/conf/cupsd.conf" -s "$state/conf/cups-files.conf" </dev/null \
   >"$state/log/cupsd.out" 2>&1 &
 echo $! >"$state/cupsd.pid"
-stop_server() { kill "$(cat "$state/cupsd.pid")" 2>/dev/null || true; }
+stop_server() { kill "$(cat "$state/cupsd.pid")" 2>/dev/null || true; rm -rf "$state"; }
 trap 'stop_server' ERR
 
 export CUPS_SERVER="$socket"
-for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
-lpstat -r
+running() { lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
+for _ in $(seq 100); do running && break; sleep 0.1; done
+running || { echo "the CUPS server did not start:" >&2; cat "$state/log/cupsd.out" "$state/log/error_log" >&2; false; }
 # (lpadmin warns that printer drivers are deprecated; the queue works.)
 if ! lpadmin -p TamsiPDF -E -v cups-pdf:/ -P "$ppd" 2>"$state/log/lpadmin.err"; then
   cat "$state/log/lpadmin.err" >&2
@@ -67,7 +68,7 @@ touch "$state/started"
 . "$E2E_ROOT/scripts/wine-env.sh" "$E2E_ROOT/build/win32/e2e-prefix"
 wine "$E2E_ROOT/build/win32/tests/printer_pages.exe" 'C:\Tamsi\Text_English.arc' --type profile \
   --birth-first Maria --birth-middle Elena --birth-last Torres --current-first Maria --current-last Torres \
-  --born 5/15/1949 >"$E2E_WORK/expected"
+  --born 5/15/1949 | tr -d '\r' >"$E2E_WORK/expected"
 wineserver -w
 cat "$E2E_WORK/expected"
 grep -q '^pages [0-9]' "$E2E_WORK/expected"
