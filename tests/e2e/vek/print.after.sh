@@ -56,11 +56,11 @@ check_footer() {
 }
 for page in $(seq 1 "$pages"); do check_footer "$whole" "$page" "$page"; done
 for printed_page in $(seq 1 "$range_pages"); do check_footer "$part" "$printed_page" $((printed_page + 2)); done
-X $(sed -n 's/^footer //p' "$expected" | head -1)"
+first_body_page=$(sed -n 's/^footer //p' "$expected" | head -1)
+echo "footers: \"Page n\" on $(grep -c '^footer' "$expected") pages, from page $first_body_page"
 
 # Each heading stands on the page its contents entry names; the contents
-# show that number after the entry.
-first_body_page=$(sed -n 's/^footer //p' "$expected" | head -1)
+# (the pages before the body) show that number after the entry.
 contents="$(pdftotext -layout -l $((first_body_page - 1)) "$whole" -)"
 while read -r _ page text; do
   pdftotext -f "$page" -l "$page" "$whole" - | grep -qF -- "$text" ||
