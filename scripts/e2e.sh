@@ -10,7 +10,12 @@
 # files of the folder SCRIPT.d beside the script, if there is one; a
 # SCRIPT.sh beside it runs first, to prepare files the script compares
 # against (E2E_ROOT, E2E_DATA and E2E_WORK name the tree, C:\Tamsi and
-# C:\e2e). A time
+# C:\e2e); NAME=VALUE lines it leaves in E2E_WORK/environment are set for
+# the script's run (a server it started, for example). A SCRIPT.after.sh
+# beside it runs once the script has ended, passed or not (E2E_RESULTS
+# names the results folder, E2E_STATUS the driver's exit status), to stop
+# what the preparation started and to check what the program left outside
+# Wine; when it fails, the script fails. A time
 # limit (E2E_TIME_LIMIT seconds, 120 unless set) ends everything a script
 # started. Results go to build/win32/e2e-results/NAME: the driver's log and
 # the screenshots the script asked for (NAME.png), plus failure.png when it
@@ -78,11 +83,21 @@ for script in "${scripts[@]}"; do
     failed=$((failed + 1))
     continue
   fi
-  E2E_SHOTS='C:\e2e\shots' timeout -k 10 "$limit" \
+  environment=()
+  [ -f "$work/environment" ] && mapfile -t environment <"$work/environment"
+  env "${environment[@]}" E2E_SHOTS='C:\e2e\shots' timeout -k 10 "$limit" \
     xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" --inside-display "$work/shots" "$out"
   status=$?
   wineserver -k 2>/dev/null
   cp -r "$data" "$out/Tamsi" 2>/dev/null
+  if [ -f "${script%.e2e}.after.sh" ] &&
+     ! E2E_ROOT="$root" E2E_DATA="$data" E2E_WORK="$work" E2E_RESULTS="$out" E2E_STATUS="$status" \
+       bash "${script%.e2e}.after.sh" >"$out/after.log" 2>&1; then
+    echo "e2e: $name FAILED: its check ${script%.e2e}.after.sh failed:" >&2
+    sed 's/^/    /' "$out/after.log" >&2
+    failed=$((failed + 1))
+    continue
+  fi
   if [ "$status" -eq 0 ]; then
     echo "e2e: $name passed"
   else

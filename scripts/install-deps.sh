@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32 wine64 xvfb xauth xdotool imagemagick fonts-liberation
   clang libclang-rt-14-dev libbenchmark-dev mscompress libreoffice-writer
+  cups printer-driver-cups-pdf libcups2:i386 poppler-utils
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

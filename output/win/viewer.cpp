@@ -4,13 +4,12 @@
 #include "output/win/viewer.h"
 
 #include "archive/list_expansion.h"
-#include "output/bitmap_file.h"
 #include "output/page_layout.h"
 #include "output/viewer_state.h"
-#include "platform/platform.h"
+#include "output/win/line_drawing.h"
+#include "output/win/printing.h"
 #include "platform/win32/gdi_text_device.h"
 #include "shell/report_state.h"
-#include "shell/settings.h"
 #include "shell/win/app.h"
 #include "shell/win/resource.h"
 #include "compose/report_types.h"
@@ -18,35 +17,25 @@
 #include "win/window_class.h"
 #include "win/nested_loop.h"
 
-#include <array>
-#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
 
 const char CLASS_NAME[] = "TamsiViewer";
 const COLORREF PAGE_YELLOW = RGB(255, 255, 160);
-const COLORREF ENTRY_BLUE = RGB(0, 0, 192);
-const COLORREF SELECTED_RED = RGB(192, 0, 0);
 
 struct ViewerWindow {
     HWND window = nullptr;
     HWND owner = nullptr;
     std::string textPath;
-    std::array<win::Font, STYLE_COUNT> fonts;  // the style fonts of the last layout
+    StyleFonts fonts;  // the style fonts of the window's layout
     win::Brush page = win::solidBrush(PAGE_YELLOW);
 };
 
 ViewerWindow* current = nullptr;
 
 // ---- layout ----
-
-void makeDrawingFonts() {
-    for (int style = 0; style < STYLE_COUNT; ++style) {
-        const LOGFONTA lf = platform::logicalFont(pageLayout.fonts[style]);
-        current->fonts[static_cast<std::size_t>(style)].reset(CreateFontIndirectA(&lf));
-    }
-}
 
 void setScrollRange() {
     SetScrollRange(current->window, SB_VERT, 0, lineCount > 0 ? lineCount - 1 : 0, FALSE);
@@ -63,7 +52,7 @@ void layOut() {
         layoutReport(*device, LayoutKind::Screen, current->textPath, reportType,
                      Box{client.left, client.top, client.right, client.bottom});
     }
-    makeDrawingFonts();
+    current->fonts.makeForLayout();
     forgetJumps(viewer);
     if (viewer.topLine >= lineCount) viewer.topLine = lineCount > 0 ? lineCount - 1 : 0;
     setScrollRange();
@@ -76,77 +65,6 @@ void repaint(bool now) {
 
 // ---- drawing ----
 
-// The bytes of a display line as shown: a final line feed or form feed is a blank.
-std::string lineBytes(std::FILE* text, const LineRecord& line) {
-    std::string bytes(line.length, '\0');
-    if (std::fseek(text, static_cast<long>(line.offset), SEEK_SET) != 0) return "";
-    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), text));
-    if (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\f')) bytes.back() = ' ';
-    return bytes;
-}
-
-std::vector<std::uint8_t> readWholeFile(const char* path) {
-    std::vector<std::uint8_t> bytes;
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return bytes;
-    std::uint8_t block[65536];
-    std::size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0 && bytes.size() < (64u << 20))
-        bytes.insert(bytes.end(), block, block + got);
-    std::fclose(file);
-    return bytes;
-}
-
-// The cover's logo bitmap and cover text, centred in the text area.
-void drawLogoBlock(HDC dc, int y) {
-    const PageLayout& l = pageLayout;
-    const int logoWidth = settings.logoPath[0] ? 2 * l.pixelsPerInchX : 0;
-    const int textWidth = settings.coverText[0] ? 6 * l.pixelsPerInchX - logoWidth : 0;
-    const int height = l.pixelsPerInchY * 5 / 2;
-    const int left = l.text.left + (l.text.right - l.text.left - logoWidth - textWidth) / 2;
-    if (logoWidth > 0) {
-        const std::vector<std::uint8_t> file = readWholeFile(settings.logoPath);
-        BitmapView picture;
-        if (readBitmapFile(file.data(), file.size(), picture)) {
-            SetStretchBltMode(dc, COLORONCOLOR);
-            StretchDIBits(dc, left, y, logoWidth, height, 0, 0, picture.width,
-                          picture.height < 0 ? -picture.height : picture.height, picture.bits,
-                          reinterpret_cast<const BITMAPINFO*>(picture.info), DIB_RGB_COLORS, SRCCOPY);
-        }
-    }
-    if (textWidth > 0) {
-        RECT box = {left + logoWidth + l.pixelsPerInchX / 4, y, left + logoWidth + textWidth, y + height};
-        win::Selected font(dc, current->fonts[LOGO_STYLE]);
-        SetTextColor(dc, RGB(0, 0, 0));
-        DrawTextA(dc, settings.coverText, -1, &box, DT_WORDBREAK | DT_NOPREFIX | (logoWidth ? 0 : DT_CENTER));
-    }
-}
-
-void drawLine(HDC dc, std::FILE* text, const PlacedLine& placed) {
-    const LineRecord& line = lineTable[static_cast<std::size_t>(placed.line)];
-    const int entry = entryAtOffset(line.offset);
-    if (entry != NO_ENTRY) indexTable[entry].drawnTop = placed.y;
-    if (static_cast<int>(line.style) == LOGO_STYLE) {
-        drawLogoBlock(dc, placed.y);
-    } else {
-        const std::string bytes = lineBytes(text, line);
-        win::Selected font(dc, current->fonts[static_cast<std::size_t>(placed.style)]);
-        const bool selected = entry != NO_ENTRY && entry == viewer.selectedEntry;
-        SetTextColor(dc, selected ? RGB(255, 255, 255) : entry != NO_ENTRY ? ENTRY_BLUE : RGB(0, 0, 0));
-        SetBkColor(dc, SELECTED_RED);
-        SetBkMode(dc, selected ? OPAQUE : TRANSPARENT);
-        int x = pageLayout.text.left;
-        INT tabStop = pageLayout.tabStop;
-        const int length = static_cast<int>(bytes.size());
-        if (STYLE_TABLE[placed.style].centred) {
-            const DWORD extent = GetTabbedTextExtentA(dc, bytes.data(), length, 1, &tabStop);
-            x += (pageLayout.text.right - pageLayout.text.left - LOWORD(extent)) / 2;
-        }
-        TabbedTextOutA(dc, x, placed.y, bytes.data(), length, 1, &tabStop, x);
-    }
-    if (entry != NO_ENTRY) indexTable[entry].drawnBottom = placed.y + pageLayout.lineHeights[placed.style];
-}
-
 // The lines from the top line down.
 void onPaint(HWND window) {
     win::BufferedPaint dc(window);
@@ -156,12 +74,7 @@ void onPaint(HWND window) {
     SetScrollPos(window, SB_VERT, viewer.topLine, TRUE);
     std::vector<PlacedLine> placed;
     placeLines(viewer.topLine, DrawMode::Screen, placed);
-    if (!placed.empty()) {
-        std::FILE* text = std::fopen(current->textPath.c_str(), "rb");
-        if (!text) platform::fatalExit("Can't open ListFile");
-        for (const PlacedLine& line : placed) drawLine(dc, text, line);
-        std::fclose(text);
-    }
+    drawPlacedLines(dc, current->textPath, placed, DrawMode::Screen, current->fonts, viewer.selectedEntry);
 }
 
 // ---- input ----
@@ -230,11 +143,28 @@ void jump(int line) {
     repaint(false);
 }
 
+// The report laid out for the chosen printer and printed, then laid out for
+// the window again: the same top line, with no selection and nothing for Back.
+void onPrint() {
+    std::string failure;
+    {
+        const win::OwnedDc printer = getPrinterDC(current->window);
+        if (!printer) return;
+        const auto device = platform::gdiTextDevice(printer);
+        layoutReport(*device, LayoutKind::Printer, current->textPath, reportType);
+        failure = printReport(printer, current->textPath);
+    }
+    layOut();
+    repaint(true);
+    // Told only now, so that the box's own loop paints the window's layout.
+    if (!failure.empty()) MessageBoxA(current->window, failure.c_str(), "Error", MB_OK | MB_ICONINFORMATION);
+}
+
 void onCommand(int command) {
     HWND window = current->window;
     switch (command) {
     case IDM_EXIT: close(); break;
-    case IDM_PRINT: app::notAvailableYet(window, "Printing"); break;
+    case IDM_PRINT: onPrint(); break;
     case IDM_CHECK: app::showDataInUse(window); break;
     case IDM_COVER: jump(coverStartLine); break;
     case IDM_INDEX: jump(contentsStartLine); break;
@@ -297,7 +227,7 @@ LRESULT CALLBACK viewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         close();
         return 0;
     case WM_DESTROY:
-        for (win::Font& font : current->fonts) font.reset();
+        current->fonts.clear();
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -25,9 +25,12 @@
 //   click ID|TEXT                  a button, by its identifier or its text ("&" ignored)
 //   check ID 0|1                   sets a check box or radio button as a click would leave it
 //   expect-checked ID 0|1          whether a check box or radio button is checked
+//   press-button ID                a button pressed as the mouse does it, so that a radio
+//                                  button or check box changes too (a common dialog's choices)
 //   command ID [PARAMETER]         a menu command by its identifier (the parameter as lParam)
 //   expect-focus ID                the control that has the keyboard focus
 //   expect-enabled 0|1             whether the window takes input
+//   expect-control-enabled ID 0|1  whether one of its controls takes input
 //   open-menu LETTER               opens the menu bar's menu of that mnemonic
 //   key CODE                       a key press (a virtual-key code) sent to the window
 //   post MESSAGE WPARAM LPARAM     any message posted to the window (numbers)
@@ -453,6 +456,15 @@ void run(std::vector<std::string> words) {
         const bool wanted = number(words[2]) != 0;
         if (!waitFor(limit, [&] { return (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) == wanted; }))
             fail("control " + words[1] + (wanted ? " is not checked" : " is checked"));
+    } else if (command == "press-button") {
+        need(words, 2);
+        HWND button = nullptr;
+        waitFor(limit, [&] { return (button = GetDlgItem(needTarget(), static_cast<int>(number(words[1])))) != nullptr; });
+        if (!button) fail("no button " + words[1]);
+        if (!IsWindowEnabled(button)) fail("the button " + words[1] + " takes no input");
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, limit, &ignored))
+            fail("the button " + words[1] + " did not answer");
     } else if (command == "command") {
         need(words, 2);
         const LPARAM parameter = words.size() >= 3 ? static_cast<LPARAM>(number(words[2])) : 0;
@@ -474,6 +486,12 @@ void run(std::vector<std::string> words) {
         const bool wanted = number(words[1]) != 0;
         if (!waitFor(limit, [&] { return (IsWindowEnabled(needTarget()) != FALSE) == wanted; }))
             fail(wanted ? "the window takes no input" : "the window takes input");
+    } else if (command == "expect-control-enabled") {
+        need(words, 3);
+        HWND item = control(words[1]);
+        const bool wanted = number(words[2]) != 0;
+        if (!waitFor(limit, [&] { return (IsWindowEnabled(item) != FALSE) == wanted; }))
+            fail("control " + words[1] + (wanted ? " takes no input" : " takes input"));
     } else if (command == "open-menu") {
         need(words, 2);
         PostMessageA(needTarget(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(words[1][0]));
