@@ -3,6 +3,7 @@
 #include "people/birth_data_form.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -52,14 +53,21 @@ bool openWithAssociatedProgram(ProgramStarter& starter, const std::string& docum
     return starter.openWith(program, asArgument(document), folder) > START_ERROR_LIMIT;
 }
 
+// A text field of the settings, which a damaged Vek.ini may leave without
+// its terminator.
+std::string fieldText(const char* field, std::size_t size) {
+    return std::string(field, std::find(field, field + size, '\0'));
+}
+
 // The word processor the settings choose for RTF documents; no other is
 // tried when that one fails.
 bool openWithWordProcessor(ProgramStarter& starter, const std::string& document, const ProgramFolders& where) {
     switch (settings.wordProcessorMode) {
     case 0: return openWithAssociatedProgram(starter, document, where.dataFolder);
-    case 1:
-        return starter.runCommand(std::string(settings.wordProcessorPath) + " " + asArgument(document)) >
-               START_ERROR_LIMIT;
+    case 1: {
+        const std::string wordProcessor = fieldText(settings.wordProcessorPath, sizeof settings.wordProcessorPath);
+        return starter.runCommand(wordProcessor + " " + asArgument(document)) > START_ERROR_LIMIT;
+    }
     case 2:
         return starter.runCommand(platform::joinPath(where.programFolder, "WordPad.exe") + "  " +
                                   asArgument(document)) > START_ERROR_LIMIT;

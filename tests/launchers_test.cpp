@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -118,12 +119,6 @@ TEST_F(LaunchersTest, TheHandOffRecordHoldsThePersonAndTheChartSettingsAtTheirOf
     const std::string again = readFile(path);
     ASSERT_EQ(again.size(), 686u);
     EXPECT_EQ(bytesAt(again, 2, 4), std::string("\x01\x01\x00\x00", 4));     // 257
-}
-
-TEST_F(LaunchersTest, AHandOffFileThatCantBeCreatedIsAFailure) {
-    Settings chosen = {};
-    EXPECT_FALSE(writeIntercom(pathIn("no-such-folder") + PATH_SEPARATOR "Intercom",
-                               makeIntercom(chosen, makePerson("A", "", "B", "A", "B", 1, 1, 2000), 1)));
 }
 
 // ---- the chart hand-off ----
@@ -278,6 +273,14 @@ TEST_F(LaunchersTest, RtfModeOneRunsTheChosenWordProcessorWithTheDocument) {
     EXPECT_EQ(starter.commands.size(), 1u);
     EXPECT_TRUE(starter.searches.empty());
     expectOneError(MSG_WORDPAD_NEEDED);
+}
+
+TEST_F(LaunchersTest, AWordProcessorPathWithoutItsTerminatorIsReadToTheFieldsEndOnly) {
+    const std::string report = document("MTorr01P.rtf");
+    settings.wordProcessorMode = 1;
+    std::memset(settings.wordProcessorPath, 'W', sizeof settings.wordProcessorPath);  // a damaged Vek.ini
+    EXPECT_TRUE(openDocument(starter, report, where));
+    EXPECT_EQ(starter.commands, std::vector<std::string>{std::string(260, 'W') + " " + report});
 }
 
 TEST_F(LaunchersTest, RtfModeTwoRunsTheSuppliedWordPadWithTwoBlanksBeforeTheDocument) {
