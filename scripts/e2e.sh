@@ -48,6 +48,10 @@ fi
 
 . "$root/scripts/wine-env.sh" "$build/e2e-prefix"
 ensure_wine_prefix
+# No program of the prefix opens RTF documents (Wine would give them its own
+# word processor): a script that wants one names it in Vek.ini.
+wine reg delete 'HKLM\Software\Classes\.rtf' /f >/dev/null 2>&1
+wineserver -w
 limit="${E2E_TIME_LIMIT:-120}"
 data="$WINEPREFIX/drive_c/Tamsi"
 work="$WINEPREFIX/drive_c/e2e"

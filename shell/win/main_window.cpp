@@ -16,6 +16,7 @@
 #include "shell/win/app.h"
 #include "shell/win/home_page_view.h"
 #include "shell/win/option_dialogs.h"
+#include "shell/win/launchers.h"
 #include "shell/win/resource.h"
 #include "win/window_class.h"
 
@@ -33,12 +34,8 @@ void reloadSettings() { loadSettingsOrDefaults(folders.settingsFile, reportType,
 void selectReport(HWND window) {
     InvalidateRect(window, nullptr, FALSE);
     switch (reportType) {
-    case TYPE_COURSE:
-        app::notAvailableYet(window, "Starting the E-Book & Audio Course");
-        break;
-    case TYPE_PUZZLE:
-        app::notAvailableYet(window, "Starting Brindo from here");
-        break;
+    case TYPE_COURSE: startCourse(systemStarter(), folders); break;
+    case TYPE_PUZZLE: startPuzzle(systemStarter(), folders); break;
     default:
         if (reportType >= 0 && reportType < REPORT_TYPE_COUNT && reportTypes[reportType].dataDialog)
             runBirthDataDialog(window);

@@ -8,12 +8,13 @@
 #include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/win/app.h"
+#include "shell/win/launchers.h"
 #include "win/dialog_kit.h"
 #include "win/gdi.h"
 
 namespace {
 
-void chartHandOff() { app::notAvailableYet(GetActiveWindow(), "Starting the ColorChromagraph chart program"); }
+void chartHandOff() { handChartOver(systemStarter(), folders); }
 
 void showReport(HWND dialog) {
     if (reportType == TYPE_COLOR_CHART || reportType == TYPE_COLOR_CHART + 1) return;
@@ -21,16 +22,12 @@ void showReport(HWND dialog) {
         openViewer(dialog, app::mainTitle(), folders.reportTextFile);
         return;
     }
-    std::string path;
-    {
-        win::CursorScope wait(LoadCursorA(nullptr, IDC_WAIT));
-        const auto screen = platform::screenTextDevice();
-        path = saveReportAsRtf(*screen, folders);
-    }
-    if (path.empty()) return;
-    const std::string text = "The report was saved as\n" + path +
-                             "\n\nOpening it in the word processor comes with a later version of the program.";
-    win::inform(dialog, text.c_str(), "Report saved");
+    win::CursorScope wait(LoadCursorA(nullptr, IDC_WAIT));
+    const auto screen = platform::screenTextDevice();
+    const std::string path = saveReportAsRtf(*screen, folders);
+    // The word processor runs on its own; a failure has been said and the
+    // document stays in the Reports folder.
+    if (!path.empty()) openDocument(systemStarter(), path, folders);
 }
 
 }  // namespace

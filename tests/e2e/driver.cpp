@@ -16,6 +16,9 @@
 //   dialog TITLE                   the same for a dialog or message box
 //   gone CLASS TITLE               wait until no such window is left
 //   absent CLASS TITLE MS          fail if such a window shows up within MS
+//   other-window, other-dialog, other-gone, other-absent
+//                                  the same for the windows of programs that the
+//                                  program under test started, not its own
 //   expect-title TEXT              the window's caption
 //   set-text ID TEXT               a control's text
 //   expect-text ID TEXT
@@ -31,6 +34,12 @@
 //   expect-focus ID                the control that has the keyboard focus
 //   expect-enabled 0|1             whether the window takes input
 //   expect-control-enabled ID 0|1  whether one of its controls takes input
+//   push ID                        a button pressed as by the mouse: radio buttons
+//                                  and check boxes change their state
+//   command ID [PARAMETER]         a menu command by its identifier (the parameter as lParam)
+//   expect-focus ID                the control that has the keyboard focus
+//   expect-enabled 0|1             whether the window takes input
+//   expect-maximized 0|1           whether the window is maximized
 //   open-menu LETTER               opens the menu bar's menu of that mnemonic
 //   key CODE                       a key press (a virtual-key code) sent to the window
 //   post MESSAGE WPARAM LPARAM     any message posted to the window (numbers)
@@ -50,8 +59,10 @@
 //   expect-u32 PATH OFFSET MIN [MAX]  a little-endian number in a range
 //   expect-string PATH OFFSET TEXT    a zero-terminated string
 //   expect-no-file PATH
+//   wait-no-file PATH              the file is gone (polls, as expect does)
 //   expect-same PATH1 PATH2        two files of the same bytes
 //   expect-file PATH TEXT          a file of exactly these bytes (escapes as above)
+//   copy-file FROM TO              a copy of a file, replacing TO
 #include <windows.h>
 
 #include <cstdio>
@@ -182,24 +193,30 @@ bool matches(const std::string& pattern, const std::string& text) { return patte
 
 struct WindowQuery {
     std::string className, title;
+    bool otherProcess;  // a window of another program than the one under test
     HWND found = nullptr;
 };
 
 BOOL CALLBACK considerWindow(HWND window, LPARAM parameter) {
     WindowQuery& query = *reinterpret_cast<WindowQuery*>(parameter);
     if (!IsWindowVisible(window)) return TRUE;
-    if (childStarted) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process != child.dwProcessId) return TRUE;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (query.otherProcess) {
+        if (process == GetCurrentProcessId() || (childStarted && process == child.dwProcessId)) return TRUE;
+    } else if (childStarted && process != child.dwProcessId) {
+        return TRUE;
     }
     if (!matches(query.className, classOf(window)) || !matches(query.title, windowText(window))) return TRUE;
     query.found = window;
     return FALSE;
 }
 
+// Which programs' windows the window commands look at.
+bool lookAtOtherPrograms = false;
+
 HWND findWindow(const std::string& className, const std::string& title) {
-    WindowQuery query{className, title};
+    WindowQuery query{className, title, lookAtOtherPrograms};
     EnumWindows(considerWindow, reinterpret_cast<LPARAM>(&query));
     return query.found;
 }
@@ -377,7 +394,12 @@ void run(std::vector<std::string> words) {
         limit = static_cast<DWORD>(number(words.back()));
         words.resize(words.size() - 2);
     }
-    const std::string& command = words[0];
+    std::string command = words[0];
+    const std::string otherPrefix = "other-";
+    lookAtOtherPrograms = command.compare(0, otherPrefix.size(), otherPrefix) == 0;
+    if (lookAtOtherPrograms) command.erase(0, otherPrefix.size());
+    if (lookAtOtherPrograms && command != "window" && command != "dialog" && command != "gone" && command != "absent")
+        fail("unknown command " + words[0]);
 
     if (command == "start") {
         need(words, 2);
@@ -465,6 +487,9 @@ void run(std::vector<std::string> words) {
         DWORD_PTR ignored = 0;
         if (!SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, limit, &ignored))
             fail("the button " + words[1] + " did not answer");
+    } else if (command == "push") {
+        need(words, 2);
+        PostMessageA(control(words[1]), BM_CLICK, 0, 0);
     } else if (command == "command") {
         need(words, 2);
         const LPARAM parameter = words.size() >= 3 ? static_cast<LPARAM>(number(words[2])) : 0;
@@ -492,6 +517,11 @@ void run(std::vector<std::string> words) {
         const bool wanted = number(words[2]) != 0;
         if (!waitFor(limit, [&] { return (IsWindowEnabled(item) != FALSE) == wanted; }))
             fail("control " + words[1] + (wanted ? " takes no input" : " takes input"));
+    } else if (command == "expect-maximized") {
+        need(words, 2);
+        const bool wanted = number(words[1]) != 0;
+        if (!waitFor(limit, [&] { return (IsZoomed(needTarget()) != FALSE) == wanted; }))
+            fail(wanted ? "the window is not maximized" : "the window is maximized");
     } else if (command == "open-menu") {
         need(words, 2);
         PostMessageA(needTarget(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(words[1][0]));
@@ -589,11 +619,18 @@ void run(std::vector<std::string> words) {
     } else if (command == "expect-no-file") {
         need(words, 2);
         if (GetFileAttributesA(words[1].c_str()) != INVALID_FILE_ATTRIBUTES) fail("there is a file " + words[1]);
+    } else if (command == "wait-no-file") {
+        need(words, 2);
+        if (!waitFor(limit, [&] { return GetFileAttributesA(words[1].c_str()) == INVALID_FILE_ATTRIBUTES; }))
+            fail("the file " + words[1] + " is still there");
     } else if (command == "expect-file") {
         need(words, 3);
         std::string bytes;
         if (!waitFor(limit, [&] { return (bytes = readFile(words[1])) == words[2]; }))
             fail(words[1] + " holds " + shown(bytes));
+    } else if (command == "copy-file") {
+        need(words, 3);
+        if (!CopyFileA(words[1].c_str(), words[2].c_str(), FALSE)) fail("can't copy " + words[1] + " to " + words[2]);
     } else if (command == "expect-same") {
         need(words, 3);
         if (needFile(words[1]) != needFile(words[2])) fail(words[1] + " and " + words[2] + " differ");
