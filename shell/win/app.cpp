@@ -69,9 +69,4 @@ bool chooseFont() {
     return chosen;
 }
 
-void notAvailableYet(HWND owner, const char* what) {
-    const std::string text = std::string(what) + " is not available yet in this version of the program.";
-    win::inform(owner, text.c_str(), "Tamsi Numerology Master");
-}
-
 }  // namespace app

@@ -30,7 +30,4 @@ void showDataInUse(HWND owner);
 // The font dialog; changes activeFont. True when a font was chosen.
 bool chooseFont();
 
-// A command whose window this version of the program does not have yet.
-void notAvailableYet(HWND owner, const char* what);
-
 }  // namespace app
