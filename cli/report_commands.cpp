@@ -272,7 +272,9 @@ int composeReport(const Options& options, const char* command, const std::string
         return EXIT_USAGE;
     }
     clearPeople();
-    const bool people = type != TYPE_NAME && type != TYPE_EVERYDAY;
+    // The name and everyday reports don't need the person, but keep one
+    // given (the name report's file is named after it).
+    const bool personNeeded = type != TYPE_NAME && type != TYPE_EVERYDAY;
     const bool fromFile = options.has("settings");
     if (fromFile && !loadSettings(options.get("settings"))) {
         err = std::string(command) + ": " + options.get("settings") + " is not a settings file\n";
@@ -280,7 +282,7 @@ int composeReport(const Options& options, const char* command, const std::string
     }
     if (!fromFile) applySettingsDefaults(type, ".", date, person1);
     if (!readSettingOptions(options, error) ||
-        (people && !readPersonFields(options, "", date, person1, error)) ||
+        !readPersonFields(options, "", date, person1, error, personNeeded) ||
         (type == TYPE_COMPATIBILITY && !readPersonFields(options, "second-", date, person2, error)) ||
         !readPhrases(options, type, error)) {
         err = error + "\n";

@@ -121,6 +121,27 @@ TEST_F(ReportCommands, AWholeReportAsTextAndAsRtf) {
     for (const char* name : {"ASton01P.rtf", "ASton02P.rtf"}) platform::removeFile(platform::joinPath(pathIn("Reports"), name));
 }
 
+TEST_F(ReportCommands, TheNameReportTakesThePersonForItsFileName) {
+    std::vector<std::string> args = {"--type", "name", "--phrase", "1", "Ann", "--archive", archive(),
+                                     "--today", "12/8/2026", "--rtf"};
+    // The test archive has no name texts: the report is made without them (status 3).
+    out.clear();
+    err.clear();
+    ASSERT_EQ(runReportCommand(args, out, err), 3) << err;
+    EXPECT_EQ(out, platform::joinPath(pathIn("Reports"), "01N.rtf") + "\n");  // no person given
+    args.insert(args.end(), {"--birth-first", "Mary"});
+    out.clear();
+    ASSERT_EQ(runReportCommand(args, out, err), 3) << err;
+    EXPECT_EQ(out, platform::joinPath(pathIn("Reports"), "Mary01N.rtf") + "\n");
+    // The person is read as the dialogs read it, for the everyday report too.
+    std::vector<std::string> everyday = {"--type", "everyday", "--address", "12 Oak Street", "--archive", archive(),
+                                         "--today", "12/8/2026", "-o", pathIn("e.lst"), "--born", "2/30/1990"};
+    err.clear();
+    EXPECT_EQ(runListCommand(everyday, out, err), 2);
+    EXPECT_EQ(err, "Error in day (--born)\n");
+    for (const char* name : {"01N.rtf", "Mary01N.rtf"}) platform::removeFile(platform::joinPath(pathIn("Reports"), name));
+}
+
 TEST_F(ReportCommands, AnArchiveThatDoesNotServeTheReportIsRefused) {
     std::string out2, err2;
     ASSERT_EQ(runArchiveCommand({"pack", std::string(TAMSI_SOURCE_DIR) + "/tests/data/marked_archive",
