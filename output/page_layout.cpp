@@ -228,3 +228,8 @@ int lineAtOffset(std::uint32_t position) {
     if (found == lineTable.begin() + lineCount || found->offset != position) return -1;
     return static_cast<int>(found - lineTable.begin());
 }
+
+int headingLineOfEntry(int row) {
+    if (row < 0 || row >= indexEntryCount || indexTable[row].targetPosition == 0) return -1;
+    return lineAtOffset(indexTable[row].targetPosition + 1);
+}

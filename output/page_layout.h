@@ -76,3 +76,7 @@ ReportFont chooseReportFont(const ReportFont& before, const ReportFont* chosen);
 
 // The display line whose offset is position, or -1.
 int lineAtOffset(std::uint32_t position);
+
+// The first display line of the heading that contents row refers to (just
+// after its marker), or -1 when its heading was not found (target 0).
+int headingLineOfEntry(int row);

@@ -96,6 +96,15 @@ TEST_F(RtfWriter, AFileThatCannotBeCreatedEndsTheProgram) {
     }
 }
 
+TEST_F(RtfWriter, AnEntryWhoseHeadingWasNotFoundShowsNoPage) {
+    // Target 0 means none, though the cover's first line (after its marker) starts at 1.
+    indexEntryCount = 1;
+    indexTable[0] = IndexEntry{7, 0, 0, 0};
+    const std::string rtf = write("3Cover\nEntry\n");
+    EXPECT_EQ(contentsEntryPage(7), 0);
+    EXPECT_EQ(rtf.find("\\tab"), std::string::npos) << rtf;
+}
+
 TEST_F(RtfWriter, ReportFileNames) {
     ASSERT_TRUE(platform::makeDirectory(pathIn("Reports")));
     const std::string reports = pathIn("Reports");
