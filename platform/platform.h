@@ -46,7 +46,10 @@ bool removeDirectory(const std::string& path);  // an empty one
 
 // Replaces path with exactly these bytes in one step: the new content is
 // written beside the old file and swapped in only when it is complete, so
-// a failure at any point leaves the old file as it was.
+// a failure at any point leaves the old file as it was. The file keeps its
+// permissions and attributes. When the folder takes no new file but the
+// file itself can be written, it is written in place, its old content kept
+// in memory and put back if writing fails. False when nothing was written.
 bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t size);
 
 // Shows a message box (the owner is the window set with setMessageOwner).
