@@ -384,10 +384,6 @@ bool writeTextReport(const std::string& textPath, const std::string& path) {
     return platform::writeFileReplacing(path, out.data(), out.size());
 }
 
-std::string temporaryPath(const char* name) {
-    return platform::joinPath(platform::tempFolder(), std::string(name) + "-" + std::to_string(std::rand()));
-}
-
 }  // namespace
 
 int runReportCommand(const std::vector<std::string>& given, std::string& out, std::string& err) {
@@ -408,7 +404,14 @@ int runReportCommand(const std::vector<std::string>& given, std::string& out, st
         return EXIT_USAGE;
     }
     MessageCapture capture(err);
-    const std::string listPath = temporaryPath(LIST_FILE_NAME), textPath = temporaryPath(REPORT_TEXT_FILE_NAME);
+    // The list file and the report text go to a folder of this run's own, so
+    // that runs at the same time never share them.
+    platform::PrivateFolder work;
+    if (!work.made()) {
+        err += "vek report: no folder for the temporary files can be made in " + platform::tempFolder() + "\n";
+        return EXIT_FAILED;
+    }
+    const std::string listPath = work.file(LIST_FILE_NAME), textPath = work.file(REPORT_TEXT_FILE_NAME);
     int type;
     int status = composeReport(options, "vek report", listPath, type, err);
     if (status == 0) {
@@ -434,8 +437,6 @@ int runReportCommand(const std::vector<std::string>& given, std::string& out, st
             out += rtfPath + "\n";
         }
     }
-    platform::removeFile(listPath);
-    platform::removeFile(textPath);
     if (status != 0) return status;
     return finish();
 }

@@ -62,6 +62,28 @@ void setMessageOwner(void* ownerWindow);
 // A folder for temporary files of the command-line tool.
 std::string tempFolder();
 
+// A folder of one run's own for its temporary files: made new in
+// tempFolder() (never one that was there before, so no one can have planted
+// anything in it), open to this user only, and removed with the files
+// named through it when the object goes, at a fatal exit, and when the
+// program is interrupted.
+class PrivateFolder {
+public:
+    PrivateFolder();
+    ~PrivateFolder();
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    bool made() const { return !path_.empty(); }
+    const std::string& path() const { return path_; }
+    // The path of a file in the folder, to be removed with it.
+    std::string file(const std::string& name);
+
+private:
+    int owner_ = 0;
+    std::string path_;
+};
+
 // Today's local date.
 Date today();
 

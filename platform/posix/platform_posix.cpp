@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +120,33 @@ bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t 
 std::string tempFolder() {
     const char* given = std::getenv("TMPDIR");
     return given && *given ? given : "/tmp";
+}
+
+bool makeUniqueFolder(const std::string& parent, std::string& made) {
+    std::string pattern = joinPath(parent, "vek-XXXXXX");
+    if (!mkdtemp(&pattern[0])) return false;  // a new folder, mode 0700
+    made = pattern;
+    return true;
+}
+
+void removeFileNow(const char* path) { unlink(path); }
+void removeFolderNow(const char* path) { rmdir(path); }
+
+namespace {
+extern "C" void removeTemporariesAndStop(int signalNumber) {
+    removeTemporaries(0);
+    signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+}
+}  // namespace
+
+void removeTemporariesOnInterrupt() {
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        struct sigaction action {};
+        action.sa_handler = removeTemporariesAndStop;
+        sigemptyset(&action.sa_mask);
+        sigaction(signalNumber, &action, nullptr);
+    }
 }
 
 int systemMessageBox(const char* text, const char* caption, unsigned style) {

@@ -115,6 +115,38 @@ std::string tempFolder() {
     return folder;
 }
 
+bool makeUniqueFolder(const std::string& parent, std::string& made) {
+    // The system's temporary folder is the user's own; a name that is taken
+    // is never reused, so nothing planted there can be taken for ours.
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        LARGE_INTEGER ticks;
+        QueryPerformanceCounter(&ticks);
+        char name[64];
+        std::snprintf(name, sizeof name, "vek-%lx-%lx-%x", GetCurrentProcessId(),
+                      static_cast<unsigned long>(ticks.LowPart), ++counter);
+        const std::string path = joinPath(parent, name);
+        if (CreateDirectoryA(path.c_str(), nullptr)) {
+            made = path;
+            return true;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS) return false;
+    }
+    return false;
+}
+
+void removeFileNow(const char* path) { DeleteFileA(path); }
+void removeFolderNow(const char* path) { RemoveDirectoryA(path); }
+
+namespace {
+BOOL WINAPI removeTemporariesAndStop(DWORD) {
+    removeTemporaries(0);
+    return FALSE;  // the system's own handling ends the program
+}
+}  // namespace
+
+void removeTemporariesOnInterrupt() { SetConsoleCtrlHandler(removeTemporariesAndStop, TRUE); }
+
 int systemMessageBox(const char* text, const char* caption, unsigned style) {
     return MessageBoxA(messageOwner, text, caption, style);
 }
