@@ -418,8 +418,13 @@ int runReportCommand(const std::vector<std::string>& given, std::string& out, st
         expandListFile(listPath, textPath);
         closeTextArchive();
         std::unique_ptr<platform::TextDevice> screen = platform::screenTextDevice();
+        // Without the font's widths nothing would wrap and every page break would be wrong.
+        if (!layoutReport(*screen, LayoutKind::Rtf, textPath, type)) {
+            const std::string why = screen->fontProblem();
+            err += "vek report: the report font can't be measured" + (why.empty() ? "" : ": " + why) + "\n";
+            return EXIT_FAILED;
+        }
         if (options.has("text")) {
-            layoutReport(*screen, LayoutKind::Rtf, textPath, type);
             if (!writeTextReport(textPath, options.get("text"))) {
                 err += options.get("text") + ": can't be written\n";
                 status = EXIT_FAILED;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,28 @@ TEST_F(ReportCommands, TheNameReportTakesThePersonForItsFileName) {
     EXPECT_EQ(err, "Error in day (--born)\n");
     for (const char* name : {"01N.rtf", "Mary01N.rtf"}) platform::removeFile(platform::joinPath(pathIn("Reports"), name));
 }
+
+#ifndef _WIN32
+// (The win32 build measures with the system's own fonts.)
+TEST_F(ReportCommands, MissingFontFilesAreRefusedNotLaidOutWithZeroWidths) {
+    const char* before = std::getenv("VEK_FONT_DIR");
+    const std::string saved = before ? before : "";
+    setenv("VEK_FONT_DIR", folder().c_str(), 1);  // holds no font
+    std::vector<std::string> args = {"--type", "profile", "--topics", "3,4", "--archive", archive(),
+                                     "--today", "12/8/2026", "--text", pathIn("report.txt")};
+    args.insert(args.end(), ANN.begin(), ANN.end());
+    out.clear();
+    err.clear();
+    const int status = runReportCommand(args, out, err);
+    if (before) setenv("VEK_FONT_DIR", saved.c_str(), 1);
+    else unsetenv("VEK_FONT_DIR");
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.find("the report font can't be measured"), std::string::npos) << err;
+    EXPECT_NE(err.find(folder()), std::string::npos) << err;
+    EXPECT_NE(err.find("fonts-liberation"), std::string::npos) << err;
+    EXPECT_FALSE(platform::fileExists(pathIn("report.txt")));
+}
+#endif
 
 TEST_F(ReportCommands, AnArchiveThatDoesNotServeTheReportIsRefused) {
     std::string out2, err2;
