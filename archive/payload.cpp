@@ -14,8 +14,12 @@ const char* payloadMarker() {
 
 long long findPayloadMarker(std::FILE* file) {
     const char* marker = payloadMarker();
-    if (std::fseek(file, 0, SEEK_SET) != 0) return -1;
-    enum { CHUNK = 65536, KEEP = 3 };
+    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+    const long fileSize = std::ftell(file);
+    if (fileSize < 0 || std::fseek(file, 0, SEEK_SET) != 0) return -1;
+    enum { MOST = 65536, KEEP = 3 };
+    // No bigger than the file: a small one needs no 64 KB buffer.
+    const std::size_t CHUNK = fileSize < MOST ? static_cast<std::size_t>(fileSize) + 1 : MOST;
     std::vector<char> storage(CHUNK + KEEP);
     char* buffer = storage.data();
     std::size_t kept = 0;
