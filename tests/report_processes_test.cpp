@@ -39,6 +39,10 @@ std::string vekProgram() {
 void start(VekRun& run, const std::string& tempFolder) {
     std::string line = "\"" + vekProgram() + "\" report";
     for (const std::string& arg : run.args) line += " \"" + arg + "\"";
+    // The child takes this temporary folder; ours is put back at once.
+    char ownTmp[MAX_PATH] = "", ownTemp[MAX_PATH] = "";
+    GetEnvironmentVariableA("TMP", ownTmp, MAX_PATH);
+    GetEnvironmentVariableA("TEMP", ownTemp, MAX_PATH);
     SetEnvironmentVariableA("TMP", tempFolder.c_str());
     SetEnvironmentVariableA("TEMP", tempFolder.c_str());
     STARTUPINFOA startup{};
@@ -46,7 +50,11 @@ void start(VekRun& run, const std::string& tempFolder) {
     PROCESS_INFORMATION info{};
     std::vector<char> command(line.begin(), line.end());
     command.push_back('\0');
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
+    const BOOL started =
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    SetEnvironmentVariableA("TMP", ownTmp[0] ? ownTmp : nullptr);
+    SetEnvironmentVariableA("TEMP", ownTemp[0] ? ownTemp : nullptr);
+    ASSERT_TRUE(started);
     CloseHandle(info.hThread);
     run.process = info.hProcess;
 }
