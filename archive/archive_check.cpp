@@ -26,6 +26,7 @@ private:
 struct Checker {
     const std::uint8_t* data;
     std::size_t size;
+    std::size_t textEnd;
     LineIndex lines;
     std::vector<ArchiveProblem> problems;
 
@@ -45,34 +46,27 @@ struct Checker {
                        std::to_string(PHRASE_BLOCK_SIZE - 1));
         long last = -1;
         int entries = 0;
-        for (std::size_t at = 0; at < length;) {
-            if (text[at] == '\r' || text[at] == '\n') {
-                ++at;
-                continue;
-            }
-            const std::uint8_t* lineStart = text + at;
-            const std::uint8_t* lineFeed =
-                static_cast<const std::uint8_t*>(std::memchr(lineStart, '\n', length - at));
-            const std::size_t lineLength = lineFeed ? static_cast<std::size_t>(lineFeed - lineStart) : length - at;
-            const std::string line(reinterpret_cast<const char*>(lineStart), lineLength);
+        // The loader's own walk over the phrase lines.
+        forEachPhraseLine(reinterpret_cast<const char*>(text), length, [&](std::size_t at, std::size_t lineLength) {
+            const std::string line(reinterpret_cast<const char*>(text) + at, lineLength);
             const std::size_t open = line.find('<');
             const std::size_t close = open == std::string::npos ? open : line.find('>', open);
             if (close == std::string::npos) {
                 report(base + at, QUOTES_SUBJECT, "phrase line without '<' and '>'");
-            } else {
-                const long number = std::strtol(line.c_str(), nullptr, 10);
-                if (number < 0 || number >= MAX_PHRASES)
-                    report(base + at, QUOTES_SUBJECT, "phrase number " + std::to_string(number) + " outside 0 to 399");
-                else if (number <= last)
-                    report(base + at, QUOTES_SUBJECT, "phrase number " + std::to_string(number) + " does not rise");
-                else
-                    last = number;
-                if (close + 2 > line.size() || line[close + 1] != '\r')
-                    report(base + at, QUOTES_SUBJECT, "'>' must end its line");
-                ++entries;
+                return true;
             }
-            at += lineLength;
-        }
+            const long number = std::strtol(line.c_str(), nullptr, 10);
+            if (number < 0 || number >= MAX_PHRASES)
+                report(base + at, QUOTES_SUBJECT, "phrase number " + std::to_string(number) + " outside 0 to 399");
+            else if (number <= last)
+                report(base + at, QUOTES_SUBJECT, "phrase number " + std::to_string(number) + " does not rise");
+            else
+                last = number;
+            if (close + 2 > line.size() || line[close + 1] != '\r')
+                report(base + at, QUOTES_SUBJECT, "'>' must end its line");
+            ++entries;
+            return true;
+        });
         if (entries == 0) report(base, QUOTES_SUBJECT, "no phrases");
     }
 
@@ -81,6 +75,7 @@ struct Checker {
         const std::uint8_t* at = size ? find(data, '{') : nullptr;
         std::size_t count = 0;
         bool haveQuotes = false;
+        std::string previous;  // the subject whose text is being read
         while (at) {
             const std::size_t offset = static_cast<std::size_t>(at - data);
             const std::uint8_t* lineFeed = find(at, '\n');
@@ -96,6 +91,10 @@ struct Checker {
                 at = find(at + 1, '{');
                 continue;
             }
+            // A subject line starts its line; a "{" anywhere else would end
+            // the text before it there.
+            if (offset > 0 && data[offset - 1] != '\n') report(offset, previous, "'{' inside a text");
+            if (name.empty()) report(offset, name, "empty subject name");
             if (name.size() > SUBJECT_NAME_SIZE - 1)
                 report(offset, name, "subject name longer than 15 characters");
             const std::uint8_t* text = close + 1;
@@ -109,8 +108,9 @@ struct Checker {
                 report(offset, name, "text of " + std::to_string(length) + " bytes, at most 9999 fit");
             if (name == QUOTES_SUBJECT) {
                 haveQuotes = true;
-                checkPhrases(text, length);
+                checkPhrases(text, ownTextLength(static_cast<std::size_t>(text - data), length, textEnd));
             }
+            previous = name;
             at = next;
         }
         if (!haveQuotes) report(0, "", "no subject \"QUOTES.Q\"");
@@ -119,8 +119,8 @@ struct Checker {
 
 }  // namespace
 
-std::vector<ArchiveProblem> checkArchiveText(const std::uint8_t* data, std::size_t size) {
-    Checker checker{data, size, LineIndex(data, size), {}};
+std::vector<ArchiveProblem> checkArchiveText(const std::uint8_t* data, std::size_t size, std::size_t textEnd) {
+    Checker checker{data, size, textEnd, LineIndex(data, size), {}};
     checker.run();
     return checker.problems;
 }

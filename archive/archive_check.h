@@ -13,4 +13,9 @@ struct ArchiveProblem {
     std::string message;
 };
 
-std::vector<ArchiveProblem> checkArchiveText(const std::uint8_t* data, std::size_t size);
+// textEnd: where the archive's own text ends (a plain stored body's
+// trailer follows it; makeArchivePlain tells).
+std::vector<ArchiveProblem> checkArchiveText(const std::uint8_t* data, std::size_t size, std::size_t textEnd);
+inline std::vector<ArchiveProblem> checkArchiveText(const std::uint8_t* data, std::size_t size) {
+    return checkArchiveText(data, size, size);
+}

@@ -42,4 +42,17 @@ void expandListFile(const std::string& listPath, const std::string& textPath);
 
 // Replaces every "#n" in text (of capacity bytes) by value, scanning on after
 // each inserted value; an occurrence that would not fit is left as it is.
+// A value that lands at the start of a line and begins like a style marker
+// gets PLAIN_TEXT_MARKER before it, so that typed text stays text.
 void substituteValue(char* text, std::size_t capacity, char digit, const char* value);
+
+// The first bytes of a report text line that the layout reads as its style.
+constexpr const char STYLE_MARKERS[] = "$&%_=0123456";
+constexpr bool isStyleMarker(char c) {
+    for (const char* m = STYLE_MARKERS; *m; ++m)
+        if (*m == c) return true;
+    return false;
+}
+// The marker of a plain line in the body font, put before typed text that
+// would otherwise be read as a marker.
+constexpr char PLAIN_TEXT_MARKER = '_';

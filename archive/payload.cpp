@@ -14,14 +14,18 @@ const char* payloadMarker() {
 
 long long findPayloadMarker(std::FILE* file) {
     const char* marker = payloadMarker();
-    if (std::fseek(file, 0, SEEK_SET) != 0) return -1;
-    enum { CHUNK = 65536, KEEP = 3 };
-    std::vector<char> storage(CHUNK + KEEP);
+    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+    const long fileSize = std::ftell(file);
+    if (fileSize < 0 || std::fseek(file, 0, SEEK_SET) != 0) return -1;
+    const std::size_t MOST = 65536, KEEP = 3;
+    // No bigger than the file: a small one needs no 64 KB buffer.
+    const std::size_t chunk = fileSize < static_cast<long>(MOST) ? static_cast<std::size_t>(fileSize) + 1 : MOST;
+    std::vector<char> storage(chunk + KEEP);
     char* buffer = storage.data();
     std::size_t kept = 0;
     long long consumed = 0;  // file position of buffer[kept]
     for (;;) {
-        const std::size_t got = std::fread(buffer + kept, 1, CHUNK, file);
+        const std::size_t got = std::fread(buffer + kept, 1, chunk, file);
         if (got == 0) return -1;
         const std::size_t total = kept + got;
         for (std::size_t i = 0; i + 4 <= total; ++i) {
@@ -29,7 +33,7 @@ long long findPayloadMarker(std::FILE* file) {
                 return consumed - static_cast<long long>(kept) + static_cast<long long>(i) + 4;
         }
         consumed += static_cast<long long>(got);
-        kept = total < static_cast<std::size_t>(KEEP) ? total : static_cast<std::size_t>(KEEP);
+        kept = total < KEEP ? total : KEEP;
         std::memmove(buffer, buffer + total - kept, kept);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -82,8 +83,13 @@ struct Match {
 std::vector<Match> findLongestMatches(const std::uint8_t* plain, std::size_t size) {
     std::vector<Match> matches(size, Match{0, 0});
     if (size < MIN_MATCH) return matches;
-    std::vector<std::int32_t> head(1u << HASH_BITS, -1);
-    std::vector<std::int32_t> previous(size, -1);
+    // The chain heads are kept from call to call and filled with -1 (all
+    // bits set) in one sweep: made and filled anew each time, the table
+    // cost more than the search itself for a short text.
+    thread_local const std::unique_ptr<std::int32_t[]> head(new std::int32_t[1u << HASH_BITS]);
+    const std::unique_ptr<std::int32_t[]> previous(new std::int32_t[size]);
+    std::memset(head.get(), 0xFF, sizeof(std::int32_t) << HASH_BITS);
+    std::memset(previous.get(), 0xFF, sizeof(std::int32_t) * size);
     auto hashAt = [&](std::size_t i) {
         const std::uint32_t v = plain[i] | plain[i + 1] << 8 | plain[i + 2] << 16;
         return (v * 2654435761u) >> (32 - HASH_BITS);

@@ -85,14 +85,21 @@ std::string userTextPath(const std::string& dataFolder, const std::string& archi
     return path + ".txt";
 }
 
-bool makeArchivePlain(std::vector<std::uint8_t>& bytes) {
+bool makeArchivePlain(std::vector<std::uint8_t>& bytes, std::size_t* textEnd) {
     if (startsWith(bytes, scrambleMarker, 4)) unscrambleArchive(bytes.data(), bytes.size());
     if (startsWith(bytes, "SZDD", 4)) {
         std::vector<std::uint8_t> plain;
         if (!expandSzdd(bytes.data(), bytes.size(), plain)) return false;
         bytes.swap(plain);
+        if (textEnd) *textEnd = bytes.size();  // the trailer fell away
+    } else if (textEnd) {
+        *textEnd = bytes.size() > TRAILER_SIZE ? bytes.size() - TRAILER_SIZE : 0;
     }
     return !bytes.empty() && bytes[0] == '{';
+}
+
+std::size_t ownTextLength(std::size_t start, std::size_t length, std::size_t textEnd) {
+    return start < textEnd && start + length > textEnd ? textEnd - start : length;
 }
 
 bool buildSubjectTable(const std::uint8_t* data, std::size_t size, std::vector<SubjectEntry>& table) {
@@ -127,7 +134,7 @@ int openStoredArchive(std::vector<std::uint8_t> stored, const std::string& userT
     closeTextArchive();
     try {
         textArchive.data.swap(stored);
-        bool ok = makeArchivePlain(textArchive.data);
+        bool ok = makeArchivePlain(textArchive.data, &textArchive.archiveTextEnd);
         bool userTextExists = false;
         if (ok && !userText.empty() && !readWhole(userText, textArchive.data, userTextExists) &&
             userTextExists)
@@ -205,8 +212,8 @@ int loadQuoteTable(const char* name, char* block, const char** table) {
     const int index = findSubject(name);
     if (index < 0) return buildQuoteTable("", 0, block, table);
     const SubjectEntry& row = textArchive.subjectTable[static_cast<std::size_t>(index)];
-    return buildQuoteTable(reinterpret_cast<const char*>(textArchive.data.data()) + row.text, row.length, block,
-                           table);
+    return buildQuoteTable(reinterpret_cast<const char*>(textArchive.data.data()) + row.text,
+                           ownTextLength(row.text, row.length, textArchive.archiveTextEnd), block, table);
 }
 
 int buildQuoteTable(const char* raw, std::size_t length, char* block, const char** table) {
@@ -217,23 +224,16 @@ int buildQuoteTable(const char* raw, std::size_t length, char* block, const char
     std::memcpy(block, raw, length);
     block[length] = '\0';
 
-    char* at = block;
-    char* const end = block + length;
     int count = 0;
-    while (at < end) {
-        if (*at == '\r' || *at == '\n') {
-            ++at;
-            continue;
-        }
-        char* lineEnd = static_cast<char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
-        if (!lineEnd) lineEnd = end;
-        char* open = static_cast<char*>(std::memchr(at, '<', static_cast<std::size_t>(lineEnd - at)));
+    const bool read = forEachPhraseLine(block, length, [&](std::size_t at, std::size_t lineLength) {
+        char* const line = block + at;
+        char* const lineEnd = line + lineLength;
+        char* open = static_cast<char*>(std::memchr(line, '<', lineLength));
         char* close = open ? static_cast<char*>(std::memchr(open, '>', static_cast<std::size_t>(lineEnd - open)))
                            : nullptr;
-        if (!close) return 0;  // a phrase line needs both brackets
-        char* numberEnd = nullptr;
-        const long number = std::strtol(at, &numberEnd, 10);
-        if (number < 0 || number >= MAX_PHRASES) return 0;
+        if (!close) return false;  // a phrase line needs both brackets
+        const long number = std::strtol(line, nullptr, 10);
+        if (number < 0 || number >= MAX_PHRASES) return false;
         for (char* c = open + 1; c + 1 < close; ++c) {
             if (c[0] != '\\') continue;
             if (c[1] == 'n' || c[1] == 't') {
@@ -245,7 +245,8 @@ int buildQuoteTable(const char* raw, std::size_t length, char* block, const char
         *close = '\0';
         table[number] = open + 1;
         count = static_cast<int>(number) + 1;
-        at = lineEnd;
-    }
+        return true;
+    });
+    if (!read) return 0;
     return count;
 }

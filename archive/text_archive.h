@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct SubjectEntry {
 
 struct TextArchive {
     std::vector<std::uint8_t> data;  // plain text, user text appended
+    std::size_t archiveTextEnd = 0;  // end of the archive's own text (a plain body's trailer follows)
     std::vector<SubjectEntry> subjectTable;
     bool isOpen = false;
 };
@@ -54,9 +56,38 @@ int loadQuoteTable(const char* name, char* block, const char** table);  // phras
 // The phrase table of a raw "QUOTES.Q" text; 0 for a text the loader refuses.
 int buildQuoteTable(const char* raw, std::size_t length, char* block, const char** table);
 
+// Calls visit(offset, length) for each phrase line of a "QUOTES.Q" text, up
+// to its line feed: CR and LF between lines and lines of blanks are passed
+// over, and a Ctrl-Z ends the text. A visit that returns false ends the
+// walk, and the walk then returns false.
+template <typename Visit>
+bool forEachPhraseLine(const char* text, std::size_t size, Visit visit) {
+    if (const void* cut = std::memchr(text, 0x1A, size)) size = static_cast<std::size_t>(static_cast<const char*>(cut) - text);
+    for (std::size_t at = 0; at < size;) {
+        if (text[at] == '\r' || text[at] == '\n') {
+            ++at;
+            continue;
+        }
+        const void* lineFeed = std::memchr(text + at, '\n', size - at);
+        const std::size_t length =
+            lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - (text + at)) : size - at;
+        std::size_t blanks = 0;
+        while (blanks < length && std::strchr(" \t\r", text[at + blanks]) && text[at + blanks]) ++blanks;
+        if (blanks < length && !visit(at, length)) return false;
+        at += length;
+    }
+    return true;
+}
+
+// How much of the length bytes of text from start are archive text: in a
+// plain stored body the last text runs on into the trailer, from textEnd.
+std::size_t ownTextLength(std::size_t start, std::size_t length, std::size_t textEnd);
+
 // The steps of opening that need no file, for the packer's checks and tests.
-// Turns stored bytes (any form) into plain archive text in place.
-bool makeArchivePlain(std::vector<std::uint8_t>& bytes);
+// Turns stored bytes (any form) into plain archive text in place. A plain
+// stored body keeps its trailer after the text; textEnd, when given, is
+// told where the text ends (for a compressed body, at the end).
+bool makeArchivePlain(std::vector<std::uint8_t>& bytes, std::size_t* textEnd = nullptr);
 bool buildSubjectTable(const std::uint8_t* data, std::size_t size, std::vector<SubjectEntry>& table);
 // Opens from stored bytes already in memory; with a user text path (the
 // Personality Profiles reports), that file's subjects are added, or the

@@ -40,10 +40,10 @@ bool readStored(const std::string& path, std::vector<std::uint8_t>& bytes, std::
     return true;
 }
 
-// The plain text the loader sees, and the stored archive's trailer.
-bool readPlain(const std::string& path, std::vector<std::uint8_t>& plain, std::string& err) {
+// The plain text the loader sees, and where the archive's own text ends.
+bool readPlain(const std::string& path, std::vector<std::uint8_t>& plain, std::size_t& textEnd, std::string& err) {
     if (!readStored(path, plain, err)) return false;
-    if (!makeArchivePlain(plain)) {
+    if (!makeArchivePlain(plain, &textEnd)) {
         err = path + ": not an archive (none of plain text, SZDD or scrambled SZDD), or a damaged SZDD stream\n";
         return false;
     }
@@ -52,7 +52,7 @@ bool readPlain(const std::string& path, std::vector<std::uint8_t>& plain, std::s
 
 // Phrases whose conversions don't fit the arguments their composer passes
 // (the program would show them as plain text).
-std::vector<ArchiveProblem> checkPhraseFormats(const std::vector<std::uint8_t>& plain) {
+std::vector<ArchiveProblem> checkPhraseFormats(const std::vector<std::uint8_t>& plain, std::size_t textEnd) {
     std::vector<ArchiveProblem> problems;
     std::vector<SubjectEntry> table;
     if (!buildSubjectTable(plain.data(), plain.size(), table)) return problems;
@@ -63,8 +63,8 @@ std::vector<ArchiveProblem> checkPhraseFormats(const std::vector<std::uint8_t>& 
     // The loader's own walk, into a block of our own.
     std::vector<char> block(PHRASE_BLOCK_SIZE);
     const char* phrases[MAX_PHRASES];
-    const int count = buildQuoteTable(reinterpret_cast<const char*>(plain.data()) + quotes->text, quotes->length,
-                                      block.data(), phrases);
+    const int count = buildQuoteTable(reinterpret_cast<const char*>(plain.data()) + quotes->text,
+                                      ownTextLength(quotes->text, quotes->length, textEnd), block.data(), phrases);
     std::size_t lineOfQuotes = 1;
     for (std::uint32_t i = 0; i < quotes->text; ++i) lineOfQuotes += plain[i] == '\n';
     for (std::size_t i = 0; i < PHRASE_USE_COUNT; ++i) {
@@ -116,9 +116,10 @@ int pack(const std::vector<std::string>& args, std::string& out, std::string& er
     // Check what the loader will see: for the plain form that includes the trailer.
     std::vector<std::uint8_t> plain = stored;
     if (form != ArchiveForm::Plain) plain.assign(sources.plainText.begin(), sources.plainText.end());
-    for (const ArchiveProblem& problem : checkArchiveText(plain.data(), plain.size()))
+    const std::size_t textEnd = form == ArchiveForm::Plain ? stored.size() - TRAILER_SIZE : plain.size();
+    for (const ArchiveProblem& problem : checkArchiveText(plain.data(), plain.size(), textEnd))
         err += problemLine(describeOrigin(sources, problem.line), problem);
-    for (const ArchiveProblem& problem : checkPhraseFormats(plain))
+    for (const ArchiveProblem& problem : checkPhraseFormats(plain, textEnd))
         err += problemLine("phrases.txt", problem);
     if (!err.empty()) return EXIT_PROBLEMS;
 
@@ -135,15 +136,11 @@ int pack(const std::vector<std::string>& args, std::string& out, std::string& er
 
 int unpack(const std::vector<std::string>& args, std::string& err) {
     if (args.size() != 2) return usage(err, "unpack needs IN.arc and OUT.txt");
-    std::vector<std::uint8_t> stored, plain;
-    if (!readStored(args[0], stored, err)) return EXIT_PROBLEMS;
-    plain = stored;
-    if (!makeArchivePlain(plain)) {
-        err = args[0] + ": not an archive (none of plain text, SZDD or scrambled SZDD), or a damaged SZDD stream\n";
-        return EXIT_PROBLEMS;
-    }
-    // In the plain form the trailer follows the text; it is not text.
-    if (plain.size() == stored.size() && plain.size() >= TRAILER_SIZE) plain.resize(plain.size() - TRAILER_SIZE);
+    std::vector<std::uint8_t> plain;
+    std::size_t textEnd = 0;
+    if (!readPlain(args[0], plain, textEnd, err)) return EXIT_PROBLEMS;
+    // A plain stored body still has its trailer after the text; it is not text.
+    plain.resize(textEnd);
     if (!platform::writeFileReplacing(args[1], plain.data(), plain.size())) {
         err = args[1] + ": can't be written\n";
         return EXIT_PROBLEMS;
@@ -154,7 +151,8 @@ int unpack(const std::vector<std::string>& args, std::string& err) {
 int list(const std::vector<std::string>& args, std::string& out, std::string& err) {
     if (args.size() != 1) return usage(err, "list needs IN.arc");
     std::vector<std::uint8_t> plain;
-    if (!readPlain(args[0], plain, err)) return EXIT_PROBLEMS;
+    std::size_t textEnd = 0;
+    if (!readPlain(args[0], plain, textEnd, err)) return EXIT_PROBLEMS;
     std::vector<SubjectEntry> table;
     if (!buildSubjectTable(plain.data(), plain.size(), table)) {
         err = args[0] + ": the subject table can't be built (vek archive check tells why)\n";
@@ -174,13 +172,14 @@ int check(const std::vector<std::string>& args, std::string& out, std::string& e
     if (!readStored(args[0], stored, err)) return EXIT_PROBLEMS;
     if (stored.size() < TRAILER_SIZE) err += args[0] + ": shorter than its 256-byte trailer\n";
     plain = stored;
-    if (!makeArchivePlain(plain)) {
+    std::size_t textEnd = 0;
+    if (!makeArchivePlain(plain, &textEnd)) {
         err += args[0] + ": not an archive (none of plain text, SZDD or scrambled SZDD), or a damaged SZDD stream\n";
         return EXIT_PROBLEMS;
     }
-    for (const ArchiveProblem& problem : checkArchiveText(plain.data(), plain.size()))
+    for (const ArchiveProblem& problem : checkArchiveText(plain.data(), plain.size(), textEnd))
         err += problemLine(args[0] + ":" + std::to_string(problem.line), problem);
-    for (const ArchiveProblem& problem : checkPhraseFormats(plain))
+    for (const ArchiveProblem& problem : checkPhraseFormats(plain, textEnd))
         err += problemLine(args[0] + ":" + std::to_string(problem.line), problem);
     if (!err.empty()) return EXIT_PROBLEMS;
     const std::uint8_t* trailer = stored.data() + stored.size() - TRAILER_SIZE;

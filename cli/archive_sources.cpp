@@ -43,6 +43,11 @@ void addSourceFile(ArchiveSources& sources, const std::string& folder, const std
             }
             inSubject = true;
         }
+        // The loader ends a text at any "{": only a subject line may hold one, at its start.
+        if (line.find('{', phrases ? 0 : 1) != std::string::npos) {
+            sources.errors.push_back(file + ":" + std::to_string(number) + ": '{' may not appear inside a text");
+            return;
+        }
         addLine(sources, line, file, number);
     });
 }

@@ -59,7 +59,7 @@ bool readSettingOptions(const Options& options, std::string& error) {
 }
 
 bool readPersonFields(const Options& options, const std::string& prefix, const TodayDate& date,
-                      PersonRecord& person, std::string& error) {
+                      PersonRecord& person, std::string& error, bool required) {
     std::memset(&person, 0, sizeof person);
     struct NameOption {
         const char* option;
@@ -80,7 +80,7 @@ bool readPersonFields(const Options& options, const std::string& prefix, const T
             return false;
         }
         const NameReadResult result =
-            readNameField(typed.c_str(), *name.field, name.required, settings.autoYW != 0, reading);
+            readNameField(typed.c_str(), *name.field, required && name.required, settings.autoYW != 0, reading);
         if (result != NameReadResult::Ok) {
             error = std::string(nameReadMessage(result)) + " (--" + option + ")";
             return false;
@@ -89,6 +89,7 @@ bool readPersonFields(const Options& options, const std::string& prefix, const T
 
     unsigned m = 0, d = 0, y = 0;
     const std::string born = prefix + "born";
+    if (!required && !options.has(born)) return true;
     if (options.has(born) && !parseSlashDate(options.get(born), m, d, y)) m = d = y = 0;
     const DateCheck check = checkBirthDate(m, d, y, date, person);
     if (check.message) {

@@ -19,8 +19,10 @@ bool readSettingOptions(const Options& options, std::string& error);
 
 // The names and birth date under prefix ("" or "second-"), read and checked
 // as the birth-data dialog does. False with the dialog's message in error.
+// Unless required, the names may be empty and the date may be left out
+// (the reports that don't need the person still keep it, as the program does).
 bool readPersonFields(const Options& options, const std::string& prefix, const TodayDate& date,
-                      PersonRecord& person, std::string& error);
+                      PersonRecord& person, std::string& error, bool required = true);
 
 // All of the above for one person, after the settings defaults.
 bool readPersonOptions(const Options& options, PersonRecord& person, TodayDate& date,

@@ -272,7 +272,9 @@ int composeReport(const Options& options, const char* command, const std::string
         return EXIT_USAGE;
     }
     clearPeople();
-    const bool people = type != TYPE_NAME && type != TYPE_EVERYDAY;
+    // The name and everyday reports don't need the person, but keep one
+    // given (the name report's file is named after it).
+    const bool personNeeded = type != TYPE_NAME && type != TYPE_EVERYDAY;
     const bool fromFile = options.has("settings");
     if (fromFile && !loadSettings(options.get("settings"))) {
         err = std::string(command) + ": " + options.get("settings") + " is not a settings file\n";
@@ -280,7 +282,7 @@ int composeReport(const Options& options, const char* command, const std::string
     }
     if (!fromFile) applySettingsDefaults(type, ".", date, person1);
     if (!readSettingOptions(options, error) ||
-        (people && !readPersonFields(options, "", date, person1, error)) ||
+        !readPersonFields(options, "", date, person1, error, personNeeded) ||
         (type == TYPE_COMPATIBILITY && !readPersonFields(options, "second-", date, person2, error)) ||
         !readPhrases(options, type, error)) {
         err = error + "\n";
@@ -382,10 +384,6 @@ bool writeTextReport(const std::string& textPath, const std::string& path) {
     return platform::writeFileReplacing(path, out.data(), out.size());
 }
 
-std::string temporaryPath(const char* name) {
-    return platform::joinPath(platform::tempFolder(), std::string(name) + "-" + std::to_string(std::rand()));
-}
-
 }  // namespace
 
 int runReportCommand(const std::vector<std::string>& given, std::string& out, std::string& err) {
@@ -406,15 +404,27 @@ int runReportCommand(const std::vector<std::string>& given, std::string& out, st
         return EXIT_USAGE;
     }
     MessageCapture capture(err);
-    const std::string listPath = temporaryPath(LIST_FILE_NAME), textPath = temporaryPath(REPORT_TEXT_FILE_NAME);
+    // The list file and the report text go to a folder of this run's own, so
+    // that runs at the same time never share them.
+    platform::PrivateFolder work;
+    if (!work.made()) {
+        err += "vek report: no folder for the temporary files can be made in " + platform::tempFolder() + "\n";
+        return EXIT_FAILED;
+    }
+    const std::string listPath = work.file(LIST_FILE_NAME), textPath = work.file(REPORT_TEXT_FILE_NAME);
     int type;
     int status = composeReport(options, "vek report", listPath, type, err);
     if (status == 0) {
         expandListFile(listPath, textPath);
         closeTextArchive();
         std::unique_ptr<platform::TextDevice> screen = platform::screenTextDevice();
+        // Without the font's widths nothing would wrap and every page break would be wrong.
+        if (!layoutReport(*screen, LayoutKind::Rtf, textPath, type)) {
+            const std::string why = screen->fontProblem();
+            err += "vek report: the report font can't be measured" + (why.empty() ? "" : ": " + why) + "\n";
+            return EXIT_FAILED;
+        }
         if (options.has("text")) {
-            layoutReport(*screen, LayoutKind::Rtf, textPath, type);
             if (!writeTextReport(textPath, options.get("text"))) {
                 err += options.get("text") + ": can't be written\n";
                 status = EXIT_FAILED;
@@ -432,8 +442,6 @@ int runReportCommand(const std::vector<std::string>& given, std::string& out, st
             out += rtfPath + "\n";
         }
     }
-    platform::removeFile(listPath);
-    platform::removeFile(textPath);
     if (status != 0) return status;
     return finish();
 }

@@ -2,6 +2,7 @@
 
 #include "shell/settings.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -199,6 +200,29 @@ const char* properName(const char* name) {
     return result;
 }
 
+namespace {
+
+// Characters that a file name may not hold on one system or another: path
+// separators, the drive colon and the wildcards and redirections.
+bool refusedInFileName(char c) { return std::strchr("/\\:*?\"<>|", c) != nullptr; }
+
+// The names the system keeps for its devices, whatever extension follows.
+bool isDeviceName(const char* stem) {
+    static const char* const DEVICES[] = {
+        "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "CLOCK$", "COM1", "COM2", "COM3", "COM4", "COM5",
+        "COM6", "COM7", "COM8", "COM9", "LPT1",   "LPT2",    "LPT3",   "LPT4", "LPT5", "LPT6", "LPT7", "LPT8",
+        "LPT9",
+    };
+    for (const char* device : DEVICES) {
+        std::size_t i = 0;
+        while (device[i] && std::toupper(static_cast<unsigned char>(stem[i])) == device[i]) ++i;
+        if (!device[i] && !stem[i]) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 const char* fileNameStem(const char* name) {
     enum { STEM_LENGTH = 8 };
     char* result = takeNameBuffer();
@@ -207,7 +231,8 @@ const char* fileNameStem(const char* name) {
     for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name);
          *c && length < STEM_LENGTH; ++c) {
         const char fold = letterFold[*c];
-        if (fold == ' ') {
+        // A leading dot would hide the file or lead out of its folder.
+        if (fold == ' ' || refusedInFileName(fold) || (fold == '.' && length == 0)) {
             afterDropped = true;
             continue;
         }
@@ -215,6 +240,7 @@ const char* fileNameStem(const char* name) {
         afterDropped = false;
     }
     result[length] = '\0';
+    if (isDeviceName(result)) std::strcat(result, "_");
     return result;
 }
 

@@ -41,7 +41,9 @@ int styleOfMarker(char marker) {
     return -1;
 }
 
-void makeStyleFonts(platform::TextDevice& device, LayoutKind kind) {
+// False when a style's font can't be measured (its widths are then 0).
+bool makeStyleFonts(platform::TextDevice& device, LayoutKind kind) {
+    bool measured = true;
     PageLayout& l = pageLayout;
     l.baseSize = baseSizeOf(activeFont);
     for (int style = 0; style < STYLE_COUNT; ++style) {
@@ -61,12 +63,16 @@ void makeStyleFonts(platform::TextDevice& device, LayoutKind kind) {
         std::memcpy(font.faceName, activeFont.faceName, sizeof font.faceName - 1);
         l.pointSizes[style] = points;
         platform::FontMeasure measure;
-        if (!device.measureFont(font, measure)) measure.cellHeight = -font.height;
+        if (!device.measureFont(font, measure)) {
+            measure.cellHeight = -font.height;
+            measured = false;
+        }
         l.lineHeights[style] = measure.cellHeight;
         if (style == 0) std::memcpy(l.charWidths, measure.widths, sizeof l.charWidths);
     }
     // The viewer and the printer leave room for the logo bitmap.
     if (kind != LayoutKind::Rtf) l.lineHeights[LOGO_STYLE] *= 15;
+    return measured;
 }
 
 void setGeometry(LayoutKind kind, const Box& clientArea, int reportType) {
@@ -202,16 +208,17 @@ std::size_t wrapLine(const char* text, std::size_t size, const int widths[256], 
     }
 }
 
-void layoutReport(platform::TextDevice& device, LayoutKind kind, const std::string& textPath, int reportType,
+bool layoutReport(platform::TextDevice& device, LayoutKind kind, const std::string& textPath, int reportType,
                   const Box& clientArea) {
     PageLayout& l = pageLayout;
     l.kind = kind;
     l.pixelsPerInchX = device.pixelsPerInchX();
     l.pixelsPerInchY = device.pixelsPerInchY();
-    makeStyleFonts(device, kind);
+    const bool measured = makeStyleFonts(device, kind);
     setGeometry(kind, clientArea, reportType);
     buildLineTable(textPath);
     paginate();
+    return measured;
 }
 
 ReportFont chooseReportFont(const ReportFont& before, const ReportFont* chosen) {
@@ -227,4 +234,9 @@ int lineAtOffset(std::uint32_t position) {
                                         [](const LineRecord& line, std::uint32_t at) { return line.offset < at; });
     if (found == lineTable.begin() + lineCount || found->offset != position) return -1;
     return static_cast<int>(found - lineTable.begin());
+}
+
+int headingLineOfEntry(int row) {
+    if (row < 0 || row >= indexEntryCount || indexTable[row].targetPosition == 0) return -1;
+    return lineAtOffset(indexTable[row].targetPosition + 1);
 }

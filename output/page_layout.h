@@ -61,8 +61,10 @@ extern ReportFont activeFont;
 int baseSizeOf(const ReportFont& font);
 
 // Lays out the report text at textPath. clientArea is the viewer's client
-// area (screen layouts only). reportType picks the tab stop.
-void layoutReport(platform::TextDevice& device, LayoutKind kind, const std::string& textPath, int reportType,
+// area (screen layouts only). reportType picks the tab stop. False when a
+// style's font could not be measured (device.fontProblem() tells why): the
+// lines and pages are then not those of the report font.
+bool layoutReport(platform::TextDevice& device, LayoutKind kind, const std::string& textPath, int reportType,
                   const Box& clientArea = Box{0, 0, 0, 0});
 
 // The length of the display line that starts at text (of size bytes),
@@ -76,3 +78,7 @@ ReportFont chooseReportFont(const ReportFont& before, const ReportFont* chosen);
 
 // The display line whose offset is position, or -1.
 int lineAtOffset(std::uint32_t position);
+
+// The first display line of the heading that contents row refers to (just
+// after its marker), or -1 when its heading was not found (target 0).
+int headingLineOfEntry(int row);

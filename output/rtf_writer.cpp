@@ -83,7 +83,7 @@ void writeLogoParagraph(RtfFile& rtf) {
 int contentsEntryPage(std::uint32_t entryOffset) {
     for (int row = 0; row < indexEntryCount; ++row) {
         if (indexTable[row].entryPosition != entryOffset) continue;
-        const int heading = lineAtOffset(indexTable[row].targetPosition + 1);
+        const int heading = headingLineOfEntry(row);
         return heading < 0 ? 0 : static_cast<int>(lineTable[static_cast<std::size_t>(heading)].page);
     }
     return -1;  // not a contents entry

@@ -119,10 +119,18 @@ void sortUserLog(std::vector<PersonRecord>& entries) {
     entries.resize(kept);
 }
 
-std::vector<PersonRecord> loadUserLog(const std::string& path) {
+bool readUserLog(const std::string& path, std::vector<PersonRecord>& entries) {
+    entries.clear();
     std::string content;
-    if (!readWholeFile(path, content)) return {};
-    return parseUserLog(content);
+    if (!readWholeFile(path, content)) return !platform::fileExists(path) && !platform::directoryExists(path);
+    entries = parseUserLog(content);
+    return true;
+}
+
+std::vector<PersonRecord> loadUserLog(const std::string& path) {
+    std::vector<PersonRecord> entries;
+    readUserLog(path, entries);
+    return entries;
 }
 
 std::vector<PersonRecord> parseUserLog(std::string_view content) {
@@ -145,19 +153,27 @@ bool storeUserLog(const std::string& path, const std::vector<PersonRecord>& entr
     std::string content;
     content.reserve(entries.size() * 64);
     for (const PersonRecord& person : entries) content += formatUserLogLine(person);
-    return platform::writeFileReplacing(path, content.data(), content.size());
+    if (platform::writeFileReplacing(path, content.data(), content.size())) return true;
+    const std::string message = "The user log " + path + " could not be written; the change was not saved.";
+    platform::messageBox(message.c_str(), "Error", platform::BOX_OK | platform::BOX_ICONINFORMATION);
+    return false;
 }
 
-void addPeopleToUserLog(const std::string& path, const std::vector<PersonRecord>& people) {
-    std::vector<PersonRecord> entries = loadUserLog(path);
+bool addPeopleToUserLog(const std::string& path, const std::vector<PersonRecord>& people) {
+    std::vector<PersonRecord> entries;
+    if (!readUserLog(path, entries)) {
+        // Locked or not ours to read: what it holds must not be replaced.
+        const std::string message = "The user log " + path + " could not be read; nothing was saved.";
+        platform::messageBox(message.c_str(), "Error", platform::BOX_OK | platform::BOX_ICONINFORMATION);
+        return false;
+    }
     entries.insert(entries.end(), people.begin(), people.end());
     sortUserLog(entries);
-    storeUserLog(path, entries);
+    return storeUserLog(path, entries);
 }
 
 void addPersonToUserLog(const std::string& path, const PersonRecord& person, bool confirm) {
-    addPeopleToUserLog(path, {person});
-    if (!confirm) return;
+    if (!addPeopleToUserLog(path, {person}) || !confirm) return;
     char message[80];
     std::snprintf(message, sizeof message, "Info for '%s  %s' has been saved.",
                   properName(person.currentFirst), properName(person.currentLast));

@@ -27,18 +27,24 @@ int compareUserLogEntries(const PersonRecord& a, const PersonRecord& b);
 void sortUserLog(std::vector<PersonRecord>& entries);
 
 // Reads every entry of the file (empty lines skipped); a missing file is an
-// empty log. A line without all its fields ends the program.
+// empty log. A line without all its fields ends the program. False (and no
+// entries) when the file is there but can't be read: locked, not ours.
+bool readUserLog(const std::string& path, std::vector<PersonRecord>& entries);
+// The same, with an unreadable file read as empty (for showing the log).
 std::vector<PersonRecord> loadUserLog(const std::string& path);
 std::vector<PersonRecord> parseUserLog(std::string_view content);
 int countUserLogEntries(const std::string& path);
 
-// Rewrites the whole file; a file that can't be written keeps its old content.
+// Rewrites the whole file; a file that can't be written keeps its old
+// content, and the user is told ("Error" box) that the change was not saved.
 bool storeUserLog(const std::string& path, const std::vector<PersonRecord>& entries);
 
-// Appends people to the log, sorts, drops duplicates and stores it.
-void addPeopleToUserLog(const std::string& path, const std::vector<PersonRecord>& people);
+// Appends people to the log, sorts, drops duplicates and stores it. A log
+// that can't be read is left as it is and the user is told; false then, and
+// when the log could not be written.
+bool addPeopleToUserLog(const std::string& path, const std::vector<PersonRecord>& people);
 
-// Adds one person; with confirm, tells the user it was saved.
+// Adds one person; with confirm, tells the user it was saved (only when it was).
 void addPersonToUserLog(const std::string& path, const PersonRecord& person, bool confirm);
 
 // Removes entry index and stores the log.

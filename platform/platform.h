@@ -46,7 +46,10 @@ bool removeDirectory(const std::string& path);  // an empty one
 
 // Replaces path with exactly these bytes in one step: the new content is
 // written beside the old file and swapped in only when it is complete, so
-// a failure at any point leaves the old file as it was.
+// a failure at any point leaves the old file as it was. The file keeps its
+// permissions and attributes. When the folder takes no new file but the
+// file itself can be written, it is written in place, its old content kept
+// in memory and put back if writing fails. False when nothing was written.
 bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t size);
 
 // Shows a message box (the owner is the window set with setMessageOwner).
@@ -58,6 +61,28 @@ void setMessageOwner(void* ownerWindow);
 
 // A folder for temporary files of the command-line tool.
 std::string tempFolder();
+
+// A folder of one run's own for its temporary files: made new in
+// tempFolder() (never one that was there before, so no one can have planted
+// anything in it), open to this user only, and removed with the files
+// named through it when the object goes, at a fatal exit, and when the
+// program is interrupted.
+class PrivateFolder {
+public:
+    PrivateFolder();
+    ~PrivateFolder();
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    bool made() const { return !path_.empty(); }
+    const std::string& path() const { return path_; }
+    // The path of a file in the folder, to be removed with it.
+    std::string file(const std::string& name);
+
+private:
+    int owner_ = 0;
+    std::string path_;
+};
 
 // Today's local date.
 Date today();

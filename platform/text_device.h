@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace platform {
 
@@ -37,6 +38,8 @@ public:
     virtual int pixelsPerInchY() const = 0;
     // False when the font can't be made.
     virtual bool measureFont(const FontRequest& font, FontMeasure& measure) = 0;
+    // Why the last measureFont failed, for the user ("" when it can't tell).
+    virtual std::string fontProblem() const { return ""; }
     virtual int textExtent(const FontRequest& font, const char* text, std::size_t length);
 };
 

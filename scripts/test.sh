@@ -79,8 +79,14 @@ for seeds in tests/fuzz/corpus/*/; do
   corpus="build/fuzz/corpus/$name"
   mkdir -p "$corpus"
   cp "$seeds"* "$corpus"/
+  # A short SZDD stream already expands past the ring, and every byte more
+  # is compressed again by the round trip.
+  case "$name" in
+    szdd) max_len=4096 ;;
+    *) max_len=8192 ;;
+  esac
   (cd build/fuzz && "$root/build/fuzz/tests/fuzz/${name}_fuzzer" -max_total_time="$fuzz_seconds" \
-     -max_len=8192 -print_final_stats=0 "corpus/$name" 2>&1 | grep -E '^(Done|==|SUMMARY)' || true)
+     -max_len="$max_len" -print_final_stats=0 "corpus/$name" 2>&1 | grep -E '^(Done|==|SUMMARY)' || true)
   found="$(find build/fuzz -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \))"
   if [ -n "$found" ]; then
     echo "the ${name} fuzzer found a failing input: $found"

@@ -32,7 +32,10 @@ bool loadSettings(const std::string& path) {
 
 bool saveSettings(const std::string& path) {
     settings.magic = SETTINGS_MAGIC;
-    return platform::writeFileReplacing(path, &settings, sizeof settings);
+    if (platform::writeFileReplacing(path, &settings, sizeof settings)) return true;
+    const std::string message = "The settings could not be saved in " + path + ".";
+    platform::messageBox(message.c_str(), "Error", platform::BOX_OK | platform::BOX_ICONINFORMATION);
+    return false;
 }
 
 namespace {

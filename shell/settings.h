@@ -90,7 +90,8 @@ extern const char* const SETTINGS_FILE_NAME;  // "Vek.ini"
 bool loadSettings(const std::string& path);
 bool settingsFromBytes(const void* bytes, std::size_t size);  // the first 2198 bytes count
 
-// Writes the record whole with the magic set; false when not all was written.
+// Writes the record whole with the magic set; false, after telling the user
+// ("Error" box), when not all was written.
 bool saveSettings(const std::string& path);
 
 // The defaults for the given report type; the paths are made in programFolder.

@@ -1,3 +1,4 @@
+#include "archive/archive_pack.h"
 #include "archive/text_archive.h"
 #include "cli/archive_command.h"
 #include "test_support.h"
@@ -97,6 +98,52 @@ TEST_F(ArchiveCommand, PhrasesAreCheckedAgainstTheArgumentsTheirComposersPass) {
     EXPECT_NE(err.find("phrase 119 has conversions that don't fit its arguments ( number )"), std::string::npos) << err;
     EXPECT_NE(err.find("phrase 187 has conversions that don't fit its arguments ( text number number )"),
               std::string::npos) << err;
+}
+
+TEST_F(ArchiveCommand, APlainArchiveEndingInItsPhrasesIsGood) {
+    source("phrases.txt", "1 <x>\n");
+    ASSERT_EQ(run({"pack", sources, pathIn("p.arc"), "--form", "plain"}), 0) << err;
+    ASSERT_EQ(run({"check", pathIn("p.arc")}), 0) << err;
+    const std::string stored = readFile(pathIn("p.arc"));
+    EXPECT_EQ(openStoredArchive(std::vector<std::uint8_t>(stored.begin(), stored.end())), 1);
+    EXPECT_STREQ(quoteTable[1], "x");
+}
+
+TEST_F(ArchiveCommand, UnpackGoesByTheStoredFormNotBySizes) {
+    // A compressed archive whose expanded text is exactly as long as the
+    // stored archive, trailer included: every byte of the text is text.
+    std::string text;
+    std::vector<std::uint8_t> stored;
+    for (int k = 0; k < 20000; ++k) {
+        text = "{QUOTES.Q}\r\n1 <x>\r\n{A}\r\n" + std::string(static_cast<std::size_t>(k), 'a') + "\r\n";
+        stored = makeStoredArchive(text, ArchiveForm::Szdd, "English", 0x17FFF);
+        if (stored.size() == text.size()) break;
+    }
+    ASSERT_EQ(stored.size(), text.size());
+    writeFile(pathIn("even.arc"), std::string(stored.begin(), stored.end()));
+    ASSERT_EQ(run({"unpack", pathIn("even.arc"), pathIn("even.txt")}), 0) << err;
+    EXPECT_EQ(readFile(pathIn("even.txt")), text);
+    // The plain form loses its trailer, and only that.
+    stored = makeStoredArchive(text, ArchiveForm::Plain, "English", 0x17FFF);
+    writeFile(pathIn("plain.arc"), std::string(stored.begin(), stored.end()));
+    ASSERT_EQ(run({"unpack", pathIn("plain.arc"), pathIn("plain.txt")}), 0) << err;
+    EXPECT_EQ(readFile(pathIn("plain.txt")), text + "\x1A");
+}
+
+TEST_F(ArchiveCommand, ABraceInsideATextIsRefusedWithItsLine) {
+    source("phrases.txt", "1 <x>\n");
+    source("a.txt", "{A}\nsome {} text\nmore {B}\n{C}\nfine\n");
+    EXPECT_EQ(run({"pack", sources, pathIn("b.arc")}), 1);
+    EXPECT_FALSE(platform::fileExists(pathIn("b.arc")));
+    EXPECT_NE(err.find("a.txt:2: '{' may not appear inside a text"), std::string::npos) << err;
+    EXPECT_NE(err.find("a.txt:3: '{' may not appear inside a text"), std::string::npos) << err;
+    EXPECT_EQ(err.find("a.txt:4"), std::string::npos) << err;
+    // An archive made some other way is refused by the check.
+    const std::vector<std::uint8_t> stored =
+        makeStoredArchive("{QUOTES.Q}\r\n1 <x>\r\n{A}\r\nsome {}\r\ntext\r\n", ArchiveForm::Scrambled, "English", 1);
+    writeFile(pathIn("c.arc"), std::string(stored.begin(), stored.end()));
+    EXPECT_EQ(run({"check", pathIn("c.arc")}), 1);
+    EXPECT_NE(err.find(pathIn("c.arc") + ":4: subject {A}: '{' inside a text"), std::string::npos) << err;
 }
 
 TEST_F(ArchiveCommand, PlainFormKeepsTheTrailerOutOfTheText) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -233,6 +234,31 @@ TEST_F(Letters, FileNameStems) {
     EXPECT_STREQ(fileNameStem("ka*e"), "Kaye");
     EXPECT_STREQ(fileNameStem("\xE9lo\xEFse"), "Eloise");
     EXPECT_STREQ(fileNameStem("o\"neil"), "ONeil");
+    EXPECT_STREQ(fileNameStem("St. John"), "St.John");
+}
+
+TEST_F(Letters, FileNameStemsAreSafeFileNamesOnEverySystem) {
+    // No separators, no drive colon, none of the characters a file name
+    // refuses; each counts as a gap, like a blank.
+    EXPECT_STREQ(fileNameStem("./x"), "X");
+    EXPECT_STREQ(fileNameStem("a/b\\c:d"), "ABCD");
+    EXPECT_STREQ(fileNameStem("o/neil"), "ONeil");
+    EXPECT_STREQ(fileNameStem("Wh?a<t>|"), "WhAT");
+    // No leading dots, so no hidden file and no way up a folder.
+    EXPECT_STREQ(fileNameStem(".."), "");
+    EXPECT_STREQ(fileNameStem("...Ann"), "Ann");
+    EXPECT_STREQ(fileNameStem(". . .x"), "X");
+    // A stem that is a device name gets a mark that makes it an ordinary name.
+    EXPECT_STREQ(fileNameStem("con"), "Con_");
+    EXPECT_STREQ(fileNameStem("Lpt1"), "Lpt1_");
+    EXPECT_STREQ(fileNameStem("nul"), "Nul_");
+    EXPECT_STREQ(fileNameStem("Conrad"), "Conrad");
+    for (int c = 1; c < 256; ++c) {
+        const char name[] = {'A', static_cast<char>(c), 'b', '\0'};
+        for (const char* s = fileNameStem(name); *s; ++s)
+            EXPECT_TRUE(std::strchr("/\\:*?\"<>|", *s) == nullptr && static_cast<unsigned char>(*s) >= 0x20)
+                << "code " << c;
+    }
 }
 
 TEST_F(Letters, TenNamesStayValidAtOnce) {
@@ -243,12 +269,12 @@ TEST_F(Letters, TenNamesStayValidAtOnce) {
 }
 
 TEST_F(Letters, CharacterMapRedirectsValuesKindsAndFolds) {
-    settings.charMap[static_cast<unsigned char>('?')] = 'E';
-    EXPECT_EQ(mappedValue('?'), 5);
-    EXPECT_EQ(mappedKind('?'), KIND_VOWEL);
-    EXPECT_EQ(mappedFold('?'), 'E');
+    settings.charMap[static_cast<unsigned char>('~')] = 'E';
+    EXPECT_EQ(mappedValue('~'), 5);
+    EXPECT_EQ(mappedKind('~'), KIND_VOWEL);
+    EXPECT_EQ(mappedFold('~'), 'E');
     // The file name stem reads the raw code.
-    EXPECT_STREQ(fileNameStem("A?"), "A?");
+    EXPECT_STREQ(fileNameStem("A~"), "A~");
 }
 
 }  // namespace

@@ -124,6 +124,52 @@ TEST_F(Expansion, TheContentsTableHoldsAtMost800Rows) {
     EXPECT_EQ(indexTable[799].targetPosition, text.find("$H799"));
 }
 
+TEST_F(Expansion, ListBytesAreCopiedAsTheyAre) {
+    // Line ends stay as written, and a last line without a line feed gets none.
+    EXPECT_EQ(expand("{#1=Ann}\r\nHello #1\r\n{PAIR}\r\nBye"), "Hello Ann\r\nAnn then ,  and .\n\nBye");
+    EXPECT_EQ(expand("a\n\nb\r\n\r\n"), "a\n\nb\r\n\r\n");
+}
+
+TEST_F(Expansion, CrLfListsKeepTheirSectionMarksAndHeadings) {
+    const std::string contents = "Contents\r\n{INDEX}\r\n=\r\n";
+    const std::string body = "$Life Path\r\ntext\r\n";
+    const std::string list = contents + body;
+    writeFile(pathIn(LIST_FILE_NAME), list);
+    sectionMarks = SectionMarks{0, 0, 0, static_cast<std::uint32_t>(contents.size()),
+                                static_cast<std::uint32_t>(list.size())};
+    expandListFile(pathIn(LIST_FILE_NAME), pathIn(REPORT_TEXT_FILE_NAME));
+    const std::string text = readFile(pathIn(REPORT_TEXT_FILE_NAME));
+    EXPECT_EQ(text, "Contents\r\nLife Path\r\n\n=\r\n" + body);
+    EXPECT_EQ(sectionMarks.bodyStart, text.find("$Life Path"));
+    ASSERT_EQ(indexEntryCount, 1);
+    EXPECT_EQ(indexTable[0].entryPosition, text.find("Life Path"));
+    EXPECT_EQ(indexTable[0].targetPosition, text.find("$Life Path"));
+}
+
+TEST_F(Expansion, LongLinesAreCopiedWhole) {
+    const std::string longLine(TEXT_BUFFER_SIZE + 500, 'x');
+    EXPECT_EQ(expand(longLine + "\nend\n"), longLine + "\nend\n");
+}
+
+TEST_F(Expansion, TypedTextIsNeverTakenForAStyleMarker) {
+    // A name that begins like a style marker ("4" is a cover style, "$" a
+    // heading) stays text where it starts a contents line or a line of a
+    // subject's text: a "_" (plain text, same font) goes before it.
+    const std::string list = "{INDEX}\n{#1=4 Seasons}\n{#2=$ave}\n$4 Seasons\n$=x\n{PAIR}\n{SWAPNAMES}\n{PAIR}\n";
+    const std::string text = expand(list, 8);
+    EXPECT_EQ(text, "_4 Seasons\n_=x\n\n$4 Seasons\n$=x\n_4 Seasons then $ave,  and .\n\n"
+                    "_$ave then 4 Seasons,  and .\n\n");
+    ASSERT_EQ(indexEntryCount, 2);
+    // An entry's position is that of its shown text, just after the guard.
+    EXPECT_EQ(indexTable[0].entryPosition, 1u);
+    EXPECT_EQ(indexTable[1].entryPosition, 12u);
+    EXPECT_EQ(indexTable[0].targetPosition, text.find("$4 Seasons"));
+    EXPECT_EQ(indexTable[1].targetPosition, text.find("$=x"));
+    // Text lines of the list are the composer's own: their markers count.
+    std::memset(substitutionValues, 0, sizeof substitutionValues);
+    EXPECT_EQ(expand("{#1=4 Seasons}\n$#1\n#1 and #2\n", 0), "$4 Seasons\n_4 Seasons and \n");
+}
+
 TEST(Substitution, ValuesGrowAndShrinkTheTextWithinItsBuffer) {
     char text[32] = "a#1b#1#2";
     substituteValue(text, sizeof text, '1', "xyz");

@@ -116,6 +116,20 @@ TEST_F(PageLayoutTest, ParagraphsMarkersAndTheCoverSection) {
     EXPECT_EQ(bodyStartLine, 2);
 }
 
+TEST_F(PageLayoutTest, TheExpansionKnowsEveryMarkerAndItsGuardIsPlainText) {
+    std::string markers;
+    for (const StyleInfo& style : STYLE_TABLE)
+        if (style.marker) markers += style.marker;
+    EXPECT_EQ(markers, STYLE_MARKERS);
+    // Guarded typed text keeps the body's font and shows without the guard.
+    layout(std::string(1, PLAIN_TEXT_MARKER) + "4 Seasons\nbody\n");
+    ASSERT_EQ(lineCount, 2);
+    EXPECT_EQ(lineText(0), "4 Seasons\n");
+    EXPECT_EQ(pageLayout.fonts[lineTable[0].style].height, pageLayout.fonts[lineTable[1].style].height);
+    EXPECT_EQ(pageLayout.fonts[lineTable[0].style].weight, pageLayout.fonts[lineTable[1].style].weight);
+    EXPECT_FALSE(STYLE_TABLE[lineTable[0].style].centred);
+}
+
 TEST_F(PageLayoutTest, LongParagraphsWrapIntoLines) {
     std::string word = "abcd ";
     std::string text;

@@ -39,6 +39,28 @@ TEST_F(Platform, ReplacingAFileSwapsInTheWholeContent) {
     EXPECT_FALSE(platform::writeFileReplacing(pathIn("missing/data.bin"), "x", 1));
 }
 
+TEST_F(Platform, PrivateFoldersAreNewAndGoWithTheirFiles) {
+    std::string first, second;
+    {
+        platform::PrivateFolder one, two;
+        ASSERT_TRUE(one.made());
+        ASSERT_TRUE(two.made());
+        EXPECT_NE(one.path(), two.path());
+        first = one.file("vekTemp1");
+        writeFile(first, "x");
+        EXPECT_TRUE(platform::fileExists(first));
+    }
+    EXPECT_FALSE(platform::fileExists(first));
+    EXPECT_FALSE(platform::directoryExists(first.substr(0, first.size() - 9)));
+    // A fatal exit takes them along too.
+    platform::PrivateFolder three;
+    second = three.file("vekTemp2");
+    writeFile(second, "y");
+    EXPECT_THROW(platform::fatalExit("Can't open ListFile"), FatalExitCalled);
+    EXPECT_FALSE(platform::fileExists(second));
+    EXPECT_FALSE(platform::directoryExists(three.path()));
+}
+
 TEST_F(Platform, PathsJoinWithTheSystemsSeparator) {
     EXPECT_EQ(platform::joinPath("C:\\Tamsi", "Vek.ini"), "C:\\Tamsi" PATH_SEPARATOR "Vek.ini");
     EXPECT_EQ(platform::joinPath("", "Vek.ini"), "Vek.ini");

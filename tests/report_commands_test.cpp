@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,49 @@ TEST_F(ReportCommands, AWholeReportAsTextAndAsRtf) {
     EXPECT_TRUE(platform::fileExists(platform::joinPath(pathIn("Reports"), "ASton02P.rtf")));
     for (const char* name : {"ASton01P.rtf", "ASton02P.rtf"}) platform::removeFile(platform::joinPath(pathIn("Reports"), name));
 }
+
+TEST_F(ReportCommands, TheNameReportTakesThePersonForItsFileName) {
+    std::vector<std::string> args = {"--type", "name", "--phrase", "1", "Ann", "--archive", archive(),
+                                     "--today", "12/8/2026", "--rtf"};
+    // The test archive has no name texts: the report is made without them (status 3).
+    out.clear();
+    err.clear();
+    ASSERT_EQ(runReportCommand(args, out, err), 3) << err;
+    EXPECT_EQ(out, platform::joinPath(pathIn("Reports"), "01N.rtf") + "\n");  // no person given
+    args.insert(args.end(), {"--birth-first", "Mary"});
+    out.clear();
+    ASSERT_EQ(runReportCommand(args, out, err), 3) << err;
+    EXPECT_EQ(out, platform::joinPath(pathIn("Reports"), "Mary01N.rtf") + "\n");
+    // The person is read as the dialogs read it, for the everyday report too.
+    std::vector<std::string> everyday = {"--type", "everyday", "--address", "12 Oak Street", "--archive", archive(),
+                                         "--today", "12/8/2026", "-o", pathIn("e.lst"), "--born", "2/30/1990"};
+    err.clear();
+    EXPECT_EQ(runListCommand(everyday, out, err), 2);
+    EXPECT_EQ(err, "Error in day (--born)\n");
+    for (const char* name : {"01N.rtf", "Mary01N.rtf"}) platform::removeFile(platform::joinPath(pathIn("Reports"), name));
+}
+
+#ifndef _WIN32
+// (The win32 build measures with the system's own fonts.)
+TEST_F(ReportCommands, MissingFontFilesAreRefusedNotLaidOutWithZeroWidths) {
+    const char* before = std::getenv("VEK_FONT_DIR");
+    const std::string saved = before ? before : "";
+    setenv("VEK_FONT_DIR", folder().c_str(), 1);  // holds no font
+    std::vector<std::string> args = {"--type", "profile", "--topics", "3,4", "--archive", archive(),
+                                     "--today", "12/8/2026", "--text", pathIn("report.txt")};
+    args.insert(args.end(), ANN.begin(), ANN.end());
+    out.clear();
+    err.clear();
+    const int status = runReportCommand(args, out, err);
+    if (before) setenv("VEK_FONT_DIR", saved.c_str(), 1);
+    else unsetenv("VEK_FONT_DIR");
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.find("the report font can't be measured"), std::string::npos) << err;
+    EXPECT_NE(err.find(folder()), std::string::npos) << err;
+    EXPECT_NE(err.find("fonts-liberation"), std::string::npos) << err;
+    EXPECT_FALSE(platform::fileExists(pathIn("report.txt")));
+}
+#endif
 
 TEST_F(ReportCommands, AnArchiveThatDoesNotServeTheReportIsRefused) {
     std::string out2, err2;

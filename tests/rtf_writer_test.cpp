@@ -96,6 +96,15 @@ TEST_F(RtfWriter, AFileThatCannotBeCreatedEndsTheProgram) {
     }
 }
 
+TEST_F(RtfWriter, AnEntryWhoseHeadingWasNotFoundShowsNoPage) {
+    // Target 0 means none, though the cover's first line (after its marker) starts at 1.
+    indexEntryCount = 1;
+    indexTable[0] = IndexEntry{7, 0, 0, 0};
+    const std::string rtf = write("3Cover\nEntry\n");
+    EXPECT_EQ(contentsEntryPage(7), 0);
+    EXPECT_EQ(rtf.find("\\tab"), std::string::npos) << rtf;
+}
+
 TEST_F(RtfWriter, ReportFileNames) {
     ASSERT_TRUE(platform::makeDirectory(pathIn("Reports")));
     const std::string reports = pathIn("Reports");
@@ -116,6 +125,12 @@ TEST_F(RtfWriter, ReportFileNames) {
     const PersonRecord books = makePerson("Tamsi Books", "", "", "", "", 0, 0, 0);
     EXPECT_EQ(reportFileName(folder(), 8, books, "rtf"), platform::joinPath(reports, "Tamsi01N.rtf"));
     EXPECT_EQ(reportFileName(folder(), 16, mary, "rtf"), platform::joinPath(reports, "Finder01F.rtf"));
+    // Names never lead out of the Reports folder or into a name the system refuses.
+    const PersonRecord dots = makePerson("A", "", "", ".", "./x", 1, 1, 1980);
+    EXPECT_EQ(reportFileName(folder(), 13, dots, "rtf"), platform::joinPath(reports, "X01M.rtf"));
+    const PersonRecord slashes = makePerson("a/b", "", "", "Mary", "O\\Ne/il", 1, 1, 1980);
+    EXPECT_EQ(reportFileName(folder(), 0, slashes, "rtf"), platform::joinPath(reports, "MONeI01P.rtf"));
+    EXPECT_EQ(reportFileName(folder(), 8, slashes, "rtf"), platform::joinPath(reports, "AB01N.rtf"));
     for (const std::string& name : platform::listFiles(reports, "*")) platform::removeFile(platform::joinPath(reports, name));
 }
 

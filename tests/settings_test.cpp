@@ -117,6 +117,23 @@ TEST_F(SettingsFile, SavedBytesAtTheirOffsets) {
     EXPECT_EQ(bytes.substr(1198, 8), std::string("For you\0", 8));
 }
 
+TEST_F(SettingsFile, SavingFallsBackToWritingInPlaceAndReportsAFailure) {
+    defaults(0);
+    ASSERT_TRUE(saveSettings(path));
+    settings.autoYW = 0;
+    // The folder takes no new file, but Vek.ini itself can be written.
+    ASSERT_TRUE(platform::makeDirectory(path + ".new"));
+    EXPECT_TRUE(saveSettings(path));
+    EXPECT_TRUE(platform::removeDirectory(path + ".new"));
+    EXPECT_EQ(int32At(readFile(path), 330), 0);
+    EXPECT_TRUE(boxes().empty());
+    const std::string nowhere = platform::joinPath(pathIn("missing"), SETTINGS_FILE_NAME);
+    EXPECT_FALSE(saveSettings(nowhere));
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "The settings could not be saved in " + nowhere + ".");
+    EXPECT_EQ(boxes()[0].caption, "Error");
+}
+
 TEST_F(SettingsFile, RoundTripAndLongerFiles) {
     defaults(13);
     settings.firstAge = 33;

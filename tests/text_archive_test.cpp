@@ -131,6 +131,23 @@ TEST_F(TextArchiveTest, PhrasesWithLineBreaksAndTabsKeepTheirLength) {
     EXPECT_STREQ(quoteTable[8], "");  // numbers without a phrase read as empty
 }
 
+TEST_F(TextArchiveTest, PhrasesEndWithTheirSubjectsTextInEveryForm) {
+    // "QUOTES.Q" last: in the plain form its text runs on into the Ctrl-Z and
+    // the trailer, which are not phrase lines; nor are lines of blanks.
+    const std::string text = "{A}\r\nx\r\n{QUOTES.Q}\r\n1 <One>\r\n   \r\n\r\n2 <Two>\r\n \t \r\n";
+    for (ArchiveForm form : {ArchiveForm::Plain, ArchiveForm::Szdd, ArchiveForm::Scrambled}) {
+        ASSERT_TRUE(open(text, form)) << static_cast<int>(form);
+        EXPECT_EQ(quoteCount, 3);
+        EXPECT_STREQ(quoteTable[2], "Two");
+    }
+    // A Ctrl-Z ends the phrases as it ends a fetched text.
+    ASSERT_TRUE(open("{QUOTES.Q}\r\n1 <One>\r\n\x1Ano phrase\r\n{B}\r\ny\r\n", ArchiveForm::Szdd));
+    EXPECT_EQ(quoteCount, 2);
+    // A plain archive whose text is all phrases.
+    ASSERT_TRUE(open("{QUOTES.Q}\r\n5 <Five>\r\n", ArchiveForm::Plain));
+    EXPECT_EQ(quoteCount, 6);
+}
+
 TEST_F(TextArchiveTest, PhraseTableBounds) {
     EXPECT_TRUE(open("{QUOTES.Q}\r\n399 <last>\r\n"));
     EXPECT_EQ(quoteCount, 400);

@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 class UserLog : public PlatformTest {
@@ -186,14 +192,67 @@ TEST_F(UserLog, CommasAndLineBreaksInNamesCannotShiftFields) {
     EXPECT_EQ(entries[0].birthYear, 1990);
 }
 
-TEST_F(UserLog, AFileThatCannotBeWrittenKeepsItsContent) {
+TEST_F(UserLog, AFolderThatRefusesNewFilesStillTakesTheChangeInPlace) {
     addPersonToUserLog(path, maria(), false);
-    const std::string before = readFile(path);
     // The replacement is written beside the log; a folder in its place makes that fail.
     ASSERT_TRUE(platform::makeDirectory(path + ".new"));
     addPersonToUserLog(path, james(), false);
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(readFile(path),
+              "Jim,Lee,James,,Lee,3,2,1970\r\nMaria,Torres,Maria,Elena,Torres,5,15,1949\r\n");
+    EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(platform::removeDirectory(path + ".new"));
+}
+
+bool hasBox(const std::string& text) {
+    for (const RecordedBox& box : PlatformTest::boxes())
+        if (box.text == text && box.caption == "Error") return true;
+    return false;
+}
+
+TEST_F(UserLog, ALogThatCannotBeReadIsNeitherReplacedNorTakenForEmpty) {
+    // Something that is there but can't be read as a file: a folder.
+    ASSERT_TRUE(platform::makeDirectory(path));
+    addPersonToUserLog(path, maria(), true);
+    EXPECT_TRUE(hasBox("The user log " + path + " could not be read; nothing was saved."));
+    ASSERT_EQ(boxes().size(), 1u) << "no confirmation";
+    EXPECT_TRUE(platform::directoryExists(path));
+    EXPECT_TRUE(platform::removeDirectory(path));
+#ifdef _WIN32
+    // A log that another program holds open without sharing.
+    addPersonToUserLog(path, maria(), false);
+    const std::string before = readFile(path);
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    boxes().clear();
+    addPersonToUserLog(path, james(), false);
+    CloseHandle(held);
+    EXPECT_TRUE(hasBox("The user log " + path + " could not be read; nothing was saved."));
+    EXPECT_EQ(readFile(path), before);
+#endif
+}
+
+TEST_F(UserLog, AFailedSaveIsReported) {
+    const std::string nowhere = platform::joinPath(pathIn("missing"), USER_LOG_FILE_NAME);
+    addPersonToUserLog(nowhere, maria(), true);
+    EXPECT_TRUE(hasBox("The user log " + nowhere + " could not be written; the change was not saved."));
+    ASSERT_EQ(boxes().size(), 1u) << "no confirmation";
+}
+
+TEST_F(UserLog, SavingKeepsTheLogsAttributes) {
+    addPersonToUserLog(path, maria(), false);
+#ifdef _WIN32
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    addPersonToUserLog(path, james(), false);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+#else
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    addPersonToUserLog(path, james(), false);
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+#endif
+    EXPECT_EQ(loadUserLog(path).size(), 2u);
 }
 
 }  // namespace

@@ -68,7 +68,12 @@ public:
             return true;
         }
         FT_Face face;
-        if (!ready_ || FT_New_Face(library_, file.c_str(), 0, &face) != 0) return false;
+        if (!ready_ || FT_New_Face(library_, file.c_str(), 0, &face) != 0) {
+            problem_ = "the font file " + file + " can't be read: install the package fonts-liberation, "
+                       "or name the folder that holds the Liberation fonts with VEK_FONT_DIR (now " +
+                       fontFolder() + ")";
+            return false;
+        }
         bool ok = FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem)) == 0;
         const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
         if (ok && os2) {
@@ -89,13 +94,17 @@ public:
         }
         FT_Done_Face(face);
         if (ok) cache_[key] = measure;
+        else problem_ = "the font file " + file + " has no usable metrics";
         return ok;
     }
+
+    std::string fontProblem() const override { return problem_; }
 
 private:
     FT_Library library_ = nullptr;
     bool ready_ = false;
     std::map<std::tuple<std::string, int>, FontMeasure> cache_;
+    std::string problem_;
 };
 
 }  // namespace

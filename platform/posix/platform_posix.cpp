@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -59,33 +60,93 @@ bool removeFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 bool removeDirectory(const std::string& path) { return rmdir(path.c_str()) == 0; }
 
-bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t size) {
-    const std::string fresh = path + ".new";
-    int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (fd < 0) return false;
-    const char* at = static_cast<const char*>(bytes);
-    std::size_t left = size;
-    bool ok = true;
+namespace {
+
+bool writeAll(int fd, const char* at, std::size_t left) {
     while (left > 0) {
-        ssize_t written = write(fd, at, left);
+        const ssize_t written = write(fd, at, left);
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            ok = false;
-            break;
-        }
+        if (written <= 0) return false;
         at += written;
         left -= static_cast<std::size_t>(written);
     }
-    if (ok && fsync(fd) != 0) ok = false;
+    return true;
+}
+
+bool readAll(int fd, std::string& content) {
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        content.append(chunk, static_cast<std::size_t>(got));
+    }
+}
+
+// Writes over the file itself, for a folder that takes no new file. The old
+// content is kept in memory until the new one is complete, and put back
+// when writing fails.
+bool writeInPlace(const std::string& path, const char* bytes, std::size_t size) {
+    const int fd = open(path.c_str(), O_RDWR);
+    if (fd < 0) return false;
+    std::string old;
+    bool ok = readAll(fd, old) && lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, bytes, size) &&
+              ftruncate(fd, static_cast<off_t>(size)) == 0 && fsync(fd) == 0;
+    if (!ok && lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, old.data(), old.size()))
+        (void)ftruncate(fd, static_cast<off_t>(old.size()));
     if (close(fd) != 0) ok = false;
-    if (ok && rename(fresh.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) unlink(fresh.c_str());
     return ok;
+}
+
+}  // namespace
+
+bool writeFileReplacing(const std::string& path, const void* bytes, std::size_t size) {
+    const char* content = static_cast<const char*>(bytes);
+    struct stat old;
+    const bool hadOld = stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const std::string fresh = path + ".new";
+    const int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd >= 0) {
+        // The new file takes the old one's permissions.
+        bool ok = (!hadOld || fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, content, size) && fsync(fd) == 0;
+        if (close(fd) != 0) ok = false;
+        if (ok && rename(fresh.c_str(), path.c_str()) == 0) return true;
+        unlink(fresh.c_str());
+    }
+    return hadOld && writeInPlace(path, content, size);
 }
 
 std::string tempFolder() {
     const char* given = std::getenv("TMPDIR");
     return given && *given ? given : "/tmp";
+}
+
+bool makeUniqueFolder(const std::string& parent, std::string& made) {
+    std::string pattern = joinPath(parent, "vek-XXXXXX");
+    if (!mkdtemp(&pattern[0])) return false;  // a new folder, mode 0700
+    made = pattern;
+    return true;
+}
+
+void removeFileNow(const char* path) { unlink(path); }
+void removeFolderNow(const char* path) { rmdir(path); }
+
+namespace {
+extern "C" void removeTemporariesAndStop(int signalNumber) {
+    removeTemporaries(0);
+    signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+}
+}  // namespace
+
+void removeTemporariesOnInterrupt() {
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        struct sigaction action {};
+        action.sa_handler = removeTemporariesAndStop;
+        sigemptyset(&action.sa_mask);
+        sigaction(signalNumber, &action, nullptr);
+    }
 }
 
 int systemMessageBox(const char* text, const char* caption, unsigned style) {

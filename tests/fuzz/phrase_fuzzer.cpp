@@ -14,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::setMessageBoxHook(quietBox);
     std::string text = "{QUOTES.Q}\r\n";
     text.append(reinterpret_cast<const char*>(data), size);
+    // Stored plain, the trailer after the text as a stored archive has it.
     std::vector<std::uint8_t> stored(text.begin(), text.end());
+    stored.resize(stored.size() + TRAILER_SIZE, 0);
     if (openStoredArchive(stored) == 1) {
         if (quoteCount < 1 || quoteCount > MAX_PHRASES) __builtin_trap();
         for (int i = 0; i < quoteCount; ++i) {
