@@ -64,8 +64,8 @@ void pressAt(ViewerState& state, int y) {
 
 bool followSelectedEntry(ViewerState& state) {
     if (state.selectedEntry == NO_ENTRY) return false;
-    const int heading = lineAtOffset(indexTable[state.selectedEntry].targetPosition + 1);
-    if (heading < bodyStartLine) return false;
+    const int heading = headingLineOfEntry(state.selectedEntry);
+    if (heading < 0 || heading < bodyStartLine) return false;
     jumpTo(state, heading);
     return true;
 }

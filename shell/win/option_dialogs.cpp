@@ -34,12 +34,10 @@ struct SettingsDialog {
 
 void restore(SettingsDialog& state) { settings = state.copy; }
 
-// Saves Vek.ini; a save that fails is said, so that nobody believes it kept.
-void saveOrSay(HWND dialog) {
-    if (saveSettings(folders.settingsFile)) return;
-    const std::string text = "Your choices could not be saved in " + folders.settingsFile +
-                             ". They hold until the program ends.";
-    MessageBoxA(dialog, text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+// Saves Vek.ini; a save that fails is said in a box that belongs to the dialog.
+void save(HWND dialog) {
+    win::MessageOwnerScope owner(dialog);
+    saveSettings(folders.settingsFile);
 }
 
 unsigned number(HWND dialog, int field) { return dialogNumber(win::fieldText(dialog, field, 16).c_str()); }
@@ -149,7 +147,7 @@ void topicsOk(TopicsDialog& state) {
         if (!checkYears(dialog) || !checkMonths(dialog, PERSONAL_MONTHS, settings.firstMonth, settings.lastMonth))
             return;
     }
-    saveOrSay(dialog);
+    save(dialog);
     EndDialog(dialog, 1);
 }
 
@@ -248,7 +246,7 @@ void rangesOk(RangesDialog& state) {
     if (state.years && !checkYears(dialog)) return;
     if (state.months && !checkMonths(dialog, PERSONAL_MONTHS, settings.firstMonth, settings.lastMonth)) return;
     if (state.days && !checkMonths(dialog, DAY_MONTHS, settings.firstDayMonth, settings.lastDayMonth)) return;
-    saveOrSay(dialog);
+    save(dialog);
     EndDialog(dialog, 1);
 }
 
@@ -294,7 +292,7 @@ void luckyRangesCommand(SettingsDialog& state, int command) {
         if (!checkYears(dialog) || !checkMonths(dialog, PERSONAL_MONTHS, settings.firstMonth, settings.lastMonth))
             return;
         dailyLuckyNumbers = win::isChecked(dialog, IDC_DAILY) ? 1 : 0;
-        saveOrSay(dialog);
+        save(dialog);
         EndDialog(dialog, 1);
         return;
     case IDCANCEL:
@@ -400,7 +398,7 @@ void preferencesOk(HWND dialog) {
     settings.lifePathMethod = win::isChecked(dialog, IDC_METHOD_C) ? 2 : win::isChecked(dialog, IDC_METHOD_B) ? 1 : 0;
     settings.alwaysSaveBirthData = win::isChecked(dialog, IDC_ALWAYS_SAVE) ? 1 : 0;
     settings.extraLinesPerPage = win::fieldSignedNumber(dialog, IDC_EXTRA_LINES);
-    saveOrSay(dialog);
+    save(dialog);
     EndDialog(dialog, 1);
 }
 
