@@ -41,31 +41,34 @@ bool expandSzdd(const std::uint8_t* stored, std::size_t size, std::vector<std::u
     if (declared > largestSzddExpansion(size)) return false;
     out.resize(declared);
 
-    std::uint8_t ring[SZDD_RING_SIZE];
-    std::memset(ring, ' ', sizeof ring);
-    unsigned writeAt = SZDD_RING_START;
+    // The ring of the format is the output itself: a match reads what was
+    // written distance bytes before, or a blank before the first byte.
+    std::uint8_t* const plain = out.data();
     std::size_t in = SZDD_HEADER_SIZE;
     std::size_t produced = 0;
-    auto emit = [&](std::uint8_t byte) {
-        out[produced++] = byte;
-        ring[writeAt] = byte;
-        writeAt = (writeAt + 1) % SZDD_RING_SIZE;
-    };
     while (produced < declared) {
         if (in >= size) return false;
         const unsigned control = stored[in++];
         for (int bit = 0; bit < 8 && produced < declared; ++bit) {
             if (control & (1u << bit)) {
                 if (in >= size) return false;
-                emit(stored[in++]);
+                plain[produced++] = stored[in++];
+                continue;
+            }
+            if (in + 2 > size) return false;
+            const unsigned b0 = stored[in], b1 = stored[in + 1];
+            in += 2;
+            const unsigned source = b0 | (b1 >> 4) << 8;
+            const std::size_t count = std::min<std::size_t>((b1 & 0x0F) + MIN_MATCH, declared - produced);
+            const unsigned writeAt = static_cast<unsigned>((SZDD_RING_START + produced) % SZDD_RING_SIZE);
+            std::size_t distance = (writeAt - source) % SZDD_RING_SIZE;
+            if (distance == 0) distance = SZDD_RING_SIZE;
+            if (distance >= count && distance <= produced) {
+                std::memcpy(plain + produced, plain + produced - distance, count);
+                produced += count;
             } else {
-                if (in + 2 > size) return false;
-                const unsigned b0 = stored[in], b1 = stored[in + 1];
-                in += 2;
-                const unsigned source = b0 | (b1 >> 4) << 8;
-                const unsigned count = (b1 & 0x0F) + MIN_MATCH;
-                for (unsigned k = 0; k < count && produced < declared; ++k)
-                    emit(ring[(source + k) % SZDD_RING_SIZE]);
+                for (std::size_t k = 0; k < count; ++k, ++produced)
+                    plain[produced] = distance > produced ? ' ' : plain[produced - distance];
             }
         }
     }

@@ -62,13 +62,20 @@ bool makeStyleFonts(platform::TextDevice& device, LayoutKind kind) {
         font.pitchAndFamily = activeFont.pitchAndFamily;
         std::memcpy(font.faceName, activeFont.faceName, sizeof font.faceName - 1);
         l.pointSizes[style] = points;
-        platform::FontMeasure measure;
-        if (!device.measureFont(font, measure)) {
-            measure.cellHeight = -font.height;
+        // Only style 0's widths are used: every style wraps by them.
+        bool ok;
+        if (style == 0) {
+            platform::FontMeasure measure;
+            ok = device.measureFont(font, measure);
+            l.lineHeights[style] = measure.cellHeight;
+            std::memcpy(l.charWidths, measure.widths, sizeof l.charWidths);
+        } else {
+            ok = device.measureCellHeight(font, l.lineHeights[style]);
+        }
+        if (!ok) {
+            l.lineHeights[style] = -font.height;
             measured = false;
         }
-        l.lineHeights[style] = measure.cellHeight;
-        if (style == 0) std::memcpy(l.charWidths, measure.widths, sizeof l.charWidths);
     }
     // The viewer and the printer leave room for the logo bitmap.
     if (kind != LayoutKind::Rtf) l.lineHeights[LOGO_STYLE] *= 15;

@@ -38,6 +38,9 @@ public:
     virtual int pixelsPerInchY() const = 0;
     // False when the font can't be made.
     virtual bool measureFont(const FontRequest& font, FontMeasure& measure) = 0;
+    // The character cell height alone, which is much cheaper than all the
+    // widths; by default through measureFont.
+    virtual bool measureCellHeight(const FontRequest& font, int& cellHeight);
     // Why the last measureFont failed, for the user ("" when it can't tell).
     virtual std::string fontProblem() const { return ""; }
     virtual int textExtent(const FontRequest& font, const char* text, std::size_t length);

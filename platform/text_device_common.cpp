@@ -2,6 +2,13 @@
 
 namespace platform {
 
+bool TextDevice::measureCellHeight(const FontRequest& font, int& cellHeight) {
+    FontMeasure measure;
+    if (!measureFont(font, measure)) return false;
+    cellHeight = measure.cellHeight;
+    return true;
+}
+
 int TextDevice::textExtent(const FontRequest& font, const char* text, std::size_t length) {
     FontMeasure measure;
     if (!measureFont(font, measure)) return 0;

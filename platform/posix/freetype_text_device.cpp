@@ -60,7 +60,7 @@ public:
 
     bool measureFont(const FontRequest& font, FontMeasure& measure) override {
         const std::string file = fontFile(font);
-        const int ppem = std::abs(font.height) > 0 ? std::abs(font.height) : 16;
+        const int ppem = pixelsPerEm(font);
         const auto key = std::make_tuple(file, ppem);
         auto cached = cache_.find(key);
         if (cached != cache_.end()) {
@@ -68,29 +68,14 @@ public:
             return true;
         }
         FT_Face face;
-        if (!ready_ || FT_New_Face(library_, file.c_str(), 0, &face) != 0) {
-            problem_ = "the font file " + file + " can't be read: install the package fonts-liberation, "
-                       "or name the folder that holds the Liberation fonts with VEK_FONT_DIR (now " +
-                       fontFolder() + ")";
-            return false;
-        }
-        bool ok = FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem)) == 0;
-        const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-        if (ok && os2) {
-            const double scale = static_cast<double>(ppem) / face->units_per_EM;
-            measure.cellHeight = static_cast<int>(std::lround(os2->usWinAscent * scale)) +
-                                 static_cast<int>(std::lround(os2->usWinDescent * scale));
-            for (int code = 0; code < 256; ++code) {
-                const unsigned long unicode = code >= 0x80 && code < 0xA0 ? HIGH_CONTROLS[code - 0x80] : code;
-                const FT_UInt glyph = FT_Get_Char_Index(face, unicode);
-                if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT) != 0) {
-                    measure.widths[code] = 0;
-                    continue;
-                }
-                measure.widths[code] = static_cast<int>((face->glyph->advance.x + 32) >> 6);
-            }
-        } else {
-            ok = false;
+        if (!openFace(file, ppem, face)) return false;
+        bool ok = cellHeightOf(face, ppem, measure.cellHeight);
+        for (int code = 0; ok && code < 256; ++code) {
+            const unsigned long unicode = code >= 0x80 && code < 0xA0 ? HIGH_CONTROLS[code - 0x80] : code;
+            const FT_UInt glyph = FT_Get_Char_Index(face, unicode);
+            measure.widths[code] = FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT) != 0
+                                       ? 0
+                                       : static_cast<int>((face->glyph->advance.x + 32) >> 6);
         }
         FT_Done_Face(face);
         if (ok) cache_[key] = measure;
@@ -98,9 +83,51 @@ public:
         return ok;
     }
 
+    // The height needs no glyph: the font's Windows ascent and descent.
+    bool measureCellHeight(const FontRequest& font, int& cellHeight) override {
+        const std::string file = fontFile(font);
+        const int ppem = pixelsPerEm(font);
+        const auto key = std::make_tuple(file, ppem);
+        auto cached = cache_.find(key);
+        if (cached != cache_.end()) {
+            cellHeight = cached->second.cellHeight;
+            return true;
+        }
+        FT_Face face;
+        if (!openFace(file, ppem, face)) return false;
+        const bool ok = cellHeightOf(face, ppem, cellHeight);
+        FT_Done_Face(face);
+        if (!ok) problem_ = "the font file " + file + " has no usable metrics";
+        return ok;
+    }
+
     std::string fontProblem() const override { return problem_; }
 
 private:
+    static int pixelsPerEm(const FontRequest& font) { return std::abs(font.height) > 0 ? std::abs(font.height) : 16; }
+
+    bool openFace(const std::string& file, int ppem, FT_Face& face) {
+        if (!ready_ || FT_New_Face(library_, file.c_str(), 0, &face) != 0) {
+            problem_ = "the font file " + file + " can't be read: install the package fonts-liberation, "
+                       "or name the folder that holds the Liberation fonts with VEK_FONT_DIR (now " +
+                       fontFolder() + ")";
+            return false;
+        }
+        if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem)) == 0) return true;
+        FT_Done_Face(face);
+        problem_ = "the font file " + file + " has no usable metrics";
+        return false;
+    }
+
+    static bool cellHeightOf(FT_Face face, int ppem, int& cellHeight) {
+        const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        if (!os2) return false;
+        const double scale = static_cast<double>(ppem) / face->units_per_EM;
+        cellHeight = static_cast<int>(std::lround(os2->usWinAscent * scale)) +
+                     static_cast<int>(std::lround(os2->usWinDescent * scale));
+        return true;
+    }
+
     FT_Library library_ = nullptr;
     bool ready_ = false;
     std::map<std::tuple<std::string, int>, FontMeasure> cache_;

@@ -51,6 +51,19 @@ public:
         return ok;
     }
 
+    bool measureCellHeight(const FontRequest& font, int& cellHeight) override {
+        const LOGFONTA lf = logicalFont(font);
+        HFONT handle = CreateFontIndirectA(&lf);
+        if (!handle) return false;
+        HGDIOBJ old = SelectObject(dc_, handle);
+        TEXTMETRICA metrics;
+        const bool ok = GetTextMetricsA(dc_, &metrics) != 0;
+        if (ok) cellHeight = metrics.tmHeight;
+        SelectObject(dc_, old);
+        DeleteObject(handle);
+        return ok;
+    }
+
     int textExtent(const FontRequest& font, const char* text, std::size_t length) override {
         const LOGFONTA lf = logicalFont(font);
         HFONT handle = CreateFontIndirectA(&lf);
