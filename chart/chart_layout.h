@@ -25,6 +25,7 @@ struct ChartPoint {
     int x;
     int y;
     bool operator==(const ChartPoint& other) const { return x == other.x && y == other.y; }
+    bool operator!=(const ChartPoint& other) const { return !(*this == other); }
 };
 
 enum class ChartFont { Normal, Small, Big };
