@@ -1,5 +1,6 @@
 #include "chart/bitmap_file.h"
 #include "chart/chart_layout.h"
+#include "chart/chart_options.h"
 #include "chart/chart_view.h"
 #include "test_support.h"
 
@@ -427,6 +428,47 @@ TEST_F(ChartBitmapName, AllNinetyNineTakenReplacesTheLast) {
         writeFile(platform::joinPath(reports, name), "x");
     }
     EXPECT_EQ(chartBitmapPath(folder(), "Jo", "Lee"), platform::joinPath(reports, "JLee99C.bmp"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ChartOptions, BlackAndWhiteFromTheHandOffWinsAtEveryDrawing) {
+    ChartOptions options;
+    EXPECT_EQ(options.color, 1);
+    EXPECT_EQ(options.boldFont, 1);
+    EXPECT_EQ(options.thickLines, 0);
+    applyHandOffColorRule(options, 261);
+    EXPECT_EQ(options.color, 1);
+    options.color = 0;  // the user turns color off, and on again
+    applyHandOffColorRule(options, 261);
+    EXPECT_EQ(options.color, 0);
+    options.color = 1;
+    applyHandOffColorRule(options, 257);
+    EXPECT_EQ(options.color, 0);
+}
+
+TEST(ChartOptions, ChangedAndChangedBackCountsAsUnchanged) {
+    const ChartOptions before;
+    ChartOptions after = before;
+    after.boldFont = 0;
+    EXPECT_NE(after, before);
+    after.boldFont = 1;
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(fontWeight(before), 700);
+    after.boldFont = 0;
+    EXPECT_EQ(fontWeight(after), 400);
+    after.thickLines = 1;
+    EXPECT_EQ(outlineWidth(after), 2);
+}
+
+TEST(ChartOptions, ThePrintJobIsLandscapeInTheChartsColors) {
+    ChartOptions options;
+    EXPECT_EQ(chartPrintSettings(options).orientation, 2);
+    EXPECT_EQ(chartPrintSettings(options).color, 2);
+    options.color = 0;
+    EXPECT_EQ(chartPrintSettings(options).color, 1);
 }
 
 }  // namespace
