@@ -73,3 +73,13 @@ BoxRect placeLegendBox(int textWidth, int textHeight, ChartPoint mouse, int clie
     }
     return box;
 }
+
+std::string chartWindowTitle(const std::string& currentLast) {
+    std::string name = currentLast;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        char& c = name[i];
+        if (c == '*') c = 'y';
+        if ((i == 0 || name[i - 1] == ' ') && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return "ColorChromagraph - " + name;
+}

@@ -5,6 +5,8 @@
 
 #include "chart/chart_layout.h"
 
+#include <string>
+
 enum { LINE_STEP = 10, PAGE_STEP = 100 };
 enum { HOVER_DELAY_MS = 500, LEGEND_TIME_MS = 5000 };
 
@@ -43,3 +45,7 @@ struct BoxRect {
 // The legend box for a text of this extent: below the pointer, moved left
 // and above the pointer so that it stays inside the client area.
 BoxRect placeLegendBox(int textWidth, int textHeight, ChartPoint mouse, int clientWidth, int clientHeight);
+
+// "ColorChromagraph - %s" with the current last name capitalised: "*" as
+// "y", the first character and each one after a blank in capitals.
+std::string chartWindowTitle(const std::string& currentLast);

@@ -10,7 +10,8 @@
 # files of the folder SCRIPT.d beside the script, if there is one; a
 # SCRIPT.sh beside it runs first, to prepare files the script compares
 # against (E2E_ROOT, E2E_DATA and E2E_WORK name the tree, C:\Tamsi and
-# C:\e2e). A time
+# C:\e2e), and a SCRIPT.check.sh runs after it, to check the files the
+# program left behind with tools the driver lacks. A time
 # limit (E2E_TIME_LIMIT seconds, 120 unless set) ends everything a script
 # started. Results go to build/win32/e2e-results/NAME: the driver's log and
 # the screenshots the script asked for (NAME.png), plus failure.png when it
@@ -49,7 +50,7 @@ work="$WINEPREFIX/drive_c/e2e"
 results="$build/e2e-results"
 # The programs an installation puts into C:\Tamsi; each program of the suite
 # joins this list when it is built.
-programs=("$build/puzzle/win/Brindo.exe" "$build/shell/win/Vek.exe")
+programs=("$build/puzzle/win/Brindo.exe" "$build/shell/win/Vek.exe" "$build/chart/win/Map.exe")
 # The report texts: the English archive the native build packed.
 archive="$root/build/native/Text_English.arc"
 driver="$build/tests/e2e_driver.exe"
@@ -83,6 +84,13 @@ for script in "${scripts[@]}"; do
   status=$?
   wineserver -k 2>/dev/null
   cp -r "$data" "$out/Tamsi" 2>/dev/null
+  # A SCRIPT.check.sh beside the script checks the files the program left
+  # (E2E_RESULT names their copy) with tools the driver lacks.
+  if [ "$status" -eq 0 ] && [ -f "${script%.e2e}.check.sh" ] &&
+     ! E2E_ROOT="$root" E2E_RESULT="$out" bash "${script%.e2e}.check.sh" >>"$out/driver.log" 2>&1; then
+    echo "${script%.e2e}.check.sh found a fault" >>"$out/driver.log"
+    status=1
+  fi
   if [ "$status" -eq 0 ]; then
     echo "e2e: $name passed"
   else

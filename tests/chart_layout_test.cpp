@@ -472,3 +472,16 @@ TEST(ChartOptions, ThePrintJobIsLandscapeInTheChartsColors) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ChartView, TheTitleShowsTheCurrentLastNameCapitalised) {
+    EXPECT_EQ(chartWindowTitle("Torres"), "ColorChromagraph - Torres");
+    EXPECT_EQ(chartWindowTitle("de la cruz"), "ColorChromagraph - De La Cruz");
+    EXPECT_EQ(chartWindowTitle("*oung"), "ColorChromagraph - Young");  // a Y written as a consonant
+    EXPECT_EQ(chartWindowTitle("mcDONALD"), "ColorChromagraph - McDONALD");
+    EXPECT_EQ(chartWindowTitle(""), "ColorChromagraph - ");
+    EXPECT_EQ(chartWindowTitle(std::string(79, 'b')).size(), 19u + 79u);
+}
+
+}  // namespace
