@@ -586,10 +586,12 @@ void Layout::karmicGrid(ChartPoint at) {
     region(rectanglePart(at.x - 42, at.y - 42, at.x + 42, at.y + 42));
 }
 
+// The caption stands under the life band: at the band's own height the
+// wave's lowest row would run through it.
 void Layout::caption() {
     ElementBuilder draw = element();
-    draw.text(84, 636, CHART_CAPTION[0]);
-    draw.text(84, 648, CHART_CAPTION[1]);
+    draw.text(CAPTION_LEFT, CAPTION_TOP, CHART_CAPTION[0]);
+    draw.text(CAPTION_LEFT, CAPTION_TOP + 12, CHART_CAPTION[1]);
 }
 
 // Even-odd test of the point against the polygon's edges.

@@ -80,8 +80,9 @@ int hitTest(const std::vector<ChartRegion>& regions, ChartPoint p);
 // A region's legend text ("Region %d" for a number without one).
 std::string legendText(int region);
 
-// The two lines of the caption under the chart.
+// The two lines of the caption under the chart, from its top-left corner.
 extern const char* const CHART_CAPTION[2];
+enum { CAPTION_LEFT = 84, CAPTION_TOP = 658 };
 
 // ---- the life band's wave ----
 int waveOffset(int x);                        // W(x)

@@ -70,6 +70,18 @@ TEST(ChartLayout, TwentyThreeElementsAndSixtySevenRegions) {
             }
 }
 
+TEST(ChartLayout, TheCaptionClearsTheLifeBandsLowestRow) {
+    const ChartPicture picture = mariaPicture();
+    const auto lines = shapesOf(picture.elements[CAPTION], ShapeKind::Text);
+    ASSERT_EQ(lines.size(), 2u);
+    // The pinnacle row's lowest edge under the caption's width (at most
+    // 160 pixels of text), and the caption's last line inside the chart.
+    int lowest = 0;
+    for (int x = CAPTION_LEFT; x <= CAPTION_LEFT + 160; ++x) lowest = std::max(lowest, 476 + 160 + 8 + waveOffset(x));
+    EXPECT_GT(lines[0]->points[0].y, lowest);
+    EXPECT_LE(lines[1]->points[0].y + 12, CHART_HEIGHT);
+}
+
 TEST(ChartLayout, LegendTexts) {
     EXPECT_EQ(legendText(0), "Birth name: sum of vowels");
     EXPECT_EQ(legendText(7), "Birth name: sum of consonants");
@@ -149,7 +161,7 @@ TEST(ChartRegions, TheFirstRegionContainingThePointWins) {
     EXPECT_EQ(hitTest(picture.regions, {600, 150}), 15);       // the usual name's consonant sums
     EXPECT_EQ(hitTest(picture.regions, {640, 300}), 42);       // the Planes' totals
     EXPECT_EQ(hitTest(picture.regions, {5, 5}), -1);
-    EXPECT_EQ(hitTest(picture.regions, {150, 672}), -1);       // under the band, beside the caption
+    EXPECT_EQ(hitTest(picture.regions, {150, 672}), -1);       // the caption
 }
 
 TEST(ChartRegions, MaturityAndSubconciousSelfAreOneRegionEach) {

@@ -151,6 +151,6 @@ int main() {
         const int i = v - 1;
         label(263 - 42 + 28 * (i % 3) + 14, 221 - 42 + 28 * (i / 3) + 19, std::to_string(v), MIDDLE, 10);
     }
-    label(84, 646, "Lay-out key", START, 12);
+    label(CAPTION_LEFT, CAPTION_TOP + 10, "Lay-out key", START, 12);
     return 0;
 }
