@@ -1,5 +1,6 @@
 // vek: the reports and numbers of the suite, without a window.
 #include "cli/archive_command.h"
+#include "cli/chart_numbers_command.h"
 #include "cli/numbers_command.h"
 #include "cli/report_commands.h"
 
@@ -31,6 +32,7 @@ const Command COMMANDS[] = {
     {"expand", runExpandCommand, "a list file expanded into report text"},
     {"report", runReportCommand, "a whole report, as RTF or as laid-out text"},
     {"archive", runArchiveCommand, "make, unpack, list and check text archives"},
+    {"chart-numbers", runChartNumbersCommand, "every number of the color chart as JSON"},
 };
 
 void printUsage(std::FILE* to) {

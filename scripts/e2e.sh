@@ -58,7 +58,7 @@ work="$WINEPREFIX/drive_c/e2e"
 results="$build/e2e-results"
 # The programs an installation puts into C:\Tamsi; each program of the suite
 # joins this list when it is built.
-programs=("$build/puzzle/win/Brindo.exe" "$build/shell/win/Vek.exe")
+programs=("$build/puzzle/win/Brindo.exe" "$build/shell/win/Vek.exe" "$build/chart/win/Map.exe")
 # The report texts: the English archive the native build packed.
 archive="$root/build/native/Text_English.arc"
 driver="$build/tests/e2e_driver.exe"

@@ -10,7 +10,7 @@ packages=(
   cmake g++ make pkg-config googletest libfreetype-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32 wine64 xvfb xauth xdotool imagemagick fonts-liberation
-  clang libclang-rt-14-dev libbenchmark-dev mscompress libreoffice-writer
+  clang libclang-rt-14-dev libbenchmark-dev mscompress libreoffice-writer python3-pil
   cups printer-driver-cups-pdf libcups2:i386 poppler-utils
 )
 

@@ -4,6 +4,10 @@
 #   scripts/run.sh              builds what it needs and starts Vek.exe, the
 #                               main program, under Wine on your X display
 #   scripts/run.sh brindo       the puzzle game, Brindo.exe
+#   scripts/run.sh map [OPTIONS]
+#                               the color chart program, Map.exe, with a
+#                               hand-off file for Maria Elena Torres (or the
+#                               person of OPTIONS: see tests/e2e/map/make_intercom.py)
 #   scripts/run.sh vek ARGS...  the command-line tool (see the README)
 #
 # The programs run in the Wine prefix build/win32/wineprefix; their data
@@ -44,8 +48,21 @@ brindo | "")
   [ "${1:-}" = brindo ] && program='C:\Tamsi\Brindo.exe'
   exec wine "$program"
   ;;
+map)
+  shift
+  [ -n "${DISPLAY:-}" ] || { echo "run.sh: no X display (DISPLAY is not set)" >&2; exit 2; }
+  build_win32 map_program
+  . scripts/wine-env.sh build/win32/wineprefix
+  ensure_wine_prefix
+  data="$WINEPREFIX/drive_c/Tamsi"
+  mkdir -p "$data"
+  cp build/win32/chart/win/Map.exe "$data/"
+  # The main program writes this file before it starts Map.exe.
+  python3 tests/e2e/map/make_intercom.py "$data/Intercom" "$@"
+  exec wine 'C:\Tamsi\Map.exe'
+  ;;
 *)
-  echo "usage: scripts/run.sh [brindo | vek ARGS...]" >&2
+  echo "usage: scripts/run.sh [brindo | map [OPTIONS] | vek ARGS...]" >&2
   exit 2
   ;;
 esac

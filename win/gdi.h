@@ -39,6 +39,7 @@ using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
+using Palette = GdiObject<HPALETTE>;
 
 inline Brush solidBrush(COLORREF color) { return Brush(CreateSolidBrush(color)); }
 inline Pen solidPen(int width, COLORREF color) { return Pen(CreatePen(PS_SOLID, width, color)); }
@@ -57,6 +58,25 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// Selects a palette into a device context for one scope (realized at once,
+// as a foreground palette) and puts the old one back at its end. A null
+// palette selects nothing.
+class SelectedPalette {
+public:
+    SelectedPalette(HDC dc, HPALETTE palette) : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+        if (palette) RealizePalette(dc);
+    }
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+    ~SelectedPalette() {
+        if (old_) SelectPalette(dc_, old_, FALSE);
+    }
+
+private:
+    HDC dc_;
+    HPALETTE old_;
 };
 
 // The device context of one WM_PAINT.
@@ -139,6 +159,13 @@ public:
     OwnedDc() = default;
     explicit OwnedDc(HDC dc) : dc_(dc) {}
     OwnedDc(OwnedDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+    OwnedDc& operator=(OwnedDc&& other) noexcept {
+        if (this != &other) {
+            if (dc_) DeleteDC(dc_);
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
     OwnedDc(const OwnedDc&) = delete;
     OwnedDc& operator=(const OwnedDc&) = delete;
     ~OwnedDc() {

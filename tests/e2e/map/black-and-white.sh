@@ -1,0 +1,2 @@
+# "Off" in the main program's chart dialog: chartFlags 257.
+python3 "$E2E_ROOT/tests/e2e/map/make_intercom.py" "$E2E_DATA/Intercom" --flags 257

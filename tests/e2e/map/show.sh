@@ -1,0 +1,2 @@
+# Maria Elena Torres handed over in color, as the main program hands her over.
+python3 "$E2E_ROOT/tests/e2e/map/make_intercom.py" "$E2E_DATA/Intercom"
