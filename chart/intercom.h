@@ -2,32 +2,11 @@
 // program its person and four settings, and the chart program's own copy.
 #pragma once
 
-#include "people/person.h"
+#include "people/intercom_record.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-enum : std::uint16_t { INTERCOM_MAGIC = 26401 };
-enum : std::int32_t {
-    CHART_FLAGS_COLOR = 261,            // the writer's value for a chart in color
-    CHART_FLAGS_BLACK_AND_WHITE = 257,  // and for black and white
-};
-
-#pragma pack(push, 1)
-struct IntercomRecord {
-    std::uint16_t magic;
-    std::int32_t chartFlags;
-    std::int32_t lifePathMethod;
-    std::int32_t firstYear;
-    std::int32_t firstAge;
-    std::uint8_t charMap[256];
-    PersonRecord person;
-};
-#pragma pack(pop)
-static_assert(sizeof(IntercomRecord) == 686, "the hand-off file holds the record whole");
-static_assert(offsetof(IntercomRecord, charMap) == 18, "");
-static_assert(offsetof(IntercomRecord, person) == 274, "");
 
 // What the chart program keeps of the record. The names are held whole (the
 // main program accepts up to 79 characters), even a damaged field without

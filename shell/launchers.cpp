@@ -84,8 +84,8 @@ bool canReadFile(const std::string& path) {
 
 }  // namespace
 
-Intercom makeIntercom(const Settings& chosen, const PersonRecord& person, int inColor) {
-    Intercom record = {};
+IntercomRecord makeIntercom(const Settings& chosen, const PersonRecord& person, int inColor) {
+    IntercomRecord record = {};
     record.magic = INTERCOM_MAGIC;
     record.chartFlags = inColor == 1 ? CHART_FLAGS_COLOR : CHART_FLAGS_BLACK_AND_WHITE;
     record.lifePathMethod = chosen.lifePathMethod;
@@ -96,7 +96,7 @@ Intercom makeIntercom(const Settings& chosen, const PersonRecord& person, int in
     return record;
 }
 
-bool writeIntercom(const std::string& path, const Intercom& record) {
+bool writeIntercom(const std::string& path, const IntercomRecord& record) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) file = std::fopen(path.c_str(), "r+b");
     if (!file) return false;

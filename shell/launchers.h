@@ -2,6 +2,7 @@
 // the hand-off record the color chart program reads at its start.
 #pragma once
 
+#include "people/intercom_record.h"
 #include "people/person.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
@@ -9,31 +10,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-enum : std::uint16_t { INTERCOM_MAGIC = 26401 };
-enum : std::int32_t { CHART_FLAGS_COLOR = 261, CHART_FLAGS_BLACK_AND_WHITE = 257 };
-
-#pragma pack(push, 1)
-// What Map.exe finds in the data folder's "Intercom" file: the person and
-// the settings the chart depends on, written whole.
-struct Intercom {
-    std::uint16_t magic;
-    std::int32_t chartFlags;
-    std::int32_t lifePathMethod;
-    std::int32_t firstYear;
-    std::int32_t firstAge;
-    std::uint8_t charMap[256];
-    PersonRecord person;
-};
-#pragma pack(pop)
-
-static_assert(sizeof(Intercom) == 686, "Map.exe reads the hand-off record as one block of 686 bytes");
-static_assert(offsetof(Intercom, chartFlags) == 2, "");
-static_assert(offsetof(Intercom, lifePathMethod) == 6, "");
-static_assert(offsetof(Intercom, firstYear) == 10, "");
-static_assert(offsetof(Intercom, firstAge) == 14, "");
-static_assert(offsetof(Intercom, charMap) == 18, "");
-static_assert(offsetof(Intercom, person) == 274, "");
 
 extern const char* const INTERCOM_FILE_NAME;  // "Intercom"
 extern const char* const COURSE_POINTER_FILE_NAME;  // "Lyceum.ini"
@@ -45,11 +21,11 @@ extern const char* const MSG_INSERT_COURSE_CD;   // "Please insert your Lyceum C
 
 // The record for the person of the chart with the chart's settings;
 // inColor is 1 for a chart in color, 0 for black and white.
-Intercom makeIntercom(const Settings& chosen, const PersonRecord& person, int inColor);
+IntercomRecord makeIntercom(const Settings& chosen, const PersonRecord& person, int inColor);
 
 // Creates or truncates the file (opening it for writing when it can't be
 // created) and writes the whole record. False unless all 686 bytes landed.
-bool writeIntercom(const std::string& path, const Intercom& record);
+bool writeIntercom(const std::string& path, const IntercomRecord& record);
 
 // What a path names: ".pdf" anywhere in it makes a PDF document (a folder
 // "x.pdf.d" too), else ".rtf" an RTF document; letter case doesn't count.
