@@ -77,3 +77,18 @@ bool forcesBlackAndWhite(std::int32_t chartFlags) { return (chartFlags & 0x100) 
 void identityCharMap(std::uint8_t (&charMap)[256]) {
     for (int c = 0; c < 256; ++c) charMap[c] = static_cast<std::uint8_t>(c);
 }
+
+ChartInput exampleChartInput() {
+    ChartInput input;
+    identityCharMap(input.charMap);
+    input.firstYear = 2026;
+    input.birthFirst = "Maria";
+    input.birthMiddle = "Elena";
+    input.birthLast = "Torres";
+    input.currentFirst = "Maria";
+    input.currentLast = "Torres";
+    input.birthMonth = 5;
+    input.birthDay = 15;
+    input.birthYear = 1949;
+    return input;
+}

@@ -38,5 +38,9 @@ std::string intercomPath();
 // set bit 8 and left the color bit clear.
 bool forcesBlackAndWhite(std::int32_t chartFlags);
 
+// Maria Elena Torres, born 5/15/1949, in color with method A and the year
+// wheels from 2026: the example person of the tools, timings and tests.
+ChartInput exampleChartInput();
+
 // A character map that maps every code onto itself.
 void identityCharMap(std::uint8_t (&charMap)[256]);

@@ -14,17 +14,7 @@
 namespace {
 
 ChartInput mariaInput() {
-    ChartInput input;
-    identityCharMap(input.charMap);
-    input.firstYear = 2026;
-    input.birthFirst = "Maria";
-    input.birthMiddle = "Elena";
-    input.birthLast = "Torres";
-    input.currentFirst = "Maria";
-    input.currentLast = "Torres";
-    input.birthMonth = 5;
-    input.birthDay = 15;
-    input.birthYear = 1949;
+    ChartInput input = exampleChartInput();
     return input;
 }
 

@@ -13,20 +13,8 @@
 namespace {
 
 ChartInput mariaInput(int method = 0) {
-    ChartInput input;
-    identityCharMap(input.charMap);
-    input.chartFlags = CHART_FLAGS_COLOR;
+    ChartInput input = exampleChartInput();
     input.lifePathMethod = method;
-    input.firstYear = 2026;
-    input.firstAge = 0;
-    input.birthFirst = "Maria";
-    input.birthMiddle = "Elena";
-    input.birthLast = "Torres";
-    input.currentFirst = "Maria";
-    input.currentLast = "Torres";
-    input.birthMonth = 5;
-    input.birthDay = 15;
-    input.birthYear = 1949;
     return input;
 }
 

@@ -68,17 +68,7 @@ void panelRows(int x, int y, int width, const char* who) {
 }  // namespace
 
 int main() {
-    ChartInput person;
-    identityCharMap(person.charMap);
-    person.firstYear = 2026;
-    person.birthFirst = "Maria";
-    person.birthMiddle = "Elena";
-    person.birthLast = "Torres";
-    person.currentFirst = "Maria";
-    person.currentLast = "Torres";
-    person.birthMonth = 5;
-    person.birthDay = 15;
-    person.birthYear = 1949;
+    ChartInput person = exampleChartInput();
     const ChartPicture picture = layoutChart(computeChartNumbers(person));
 
     std::printf("fill none\nstroke black\nstroke-width 1\nstroke-antialias 0\ntext-antialias 0\n");

@@ -2,6 +2,15 @@
 
 namespace win {
 
+int runMessageLoop() {
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
 void runNestedLoop(HWND owner, HWND window) {
     if (owner) EnableWindow(owner, FALSE);
     MSG message;

@@ -1,10 +1,14 @@
-// A window with a message loop of its own inside a modal step (the
-// report viewer): its owner is disabled while it runs.
+// The message loops: a program's own, and that of a window with a loop of
+// its own inside a modal step (the report viewer), whose owner is disabled
+// while it runs.
 #pragma once
 
 #include <windows.h>
 
 namespace win {
+
+// A program's own message loop, until WM_QUIT; its exit code.
+int runMessageLoop();
 
 // Disables owner and dispatches the messages of every window of the thread
 // until window is destroyed. A WM_QUIT met on the way is posted again for

@@ -17,6 +17,7 @@
 #include "resource.h"
 #include "win/gdi.h"
 #include "win/window_class.h"
+#include "win/nested_loop.h"
 
 namespace {
 
@@ -417,10 +418,5 @@ int WINAPI WinMain(HINSTANCE thisInstance, HINSTANCE, LPSTR, int showMode) {
     ShowWindow(window, showMode);
     UpdateWindow(window);
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return win::runMessageLoop();
 }

@@ -33,17 +33,7 @@ void timeDrawings(const char* name, const ChartPicture& picture, const ChartOpti
 
 int main(int argc, char** argv) {
     const int drawings = argc > 1 ? std::atoi(argv[1]) : 50;
-    ChartInput input;
-    identityCharMap(input.charMap);
-    input.firstYear = 2026;
-    input.birthFirst = "Maria";
-    input.birthMiddle = "Elena";
-    input.birthLast = "Torres";
-    input.currentFirst = "Maria";
-    input.currentLast = "Torres";
-    input.birthMonth = 5;
-    input.birthDay = 15;
-    input.birthYear = 1949;
+    ChartInput input = exampleChartInput();
 
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);

@@ -11,6 +11,7 @@
 #include "win/dialog_kit.h"
 #include "win/gdi.h"
 #include "win/window_class.h"
+#include "win/nested_loop.h"
 
 namespace {
 
@@ -441,10 +442,5 @@ int WINAPI WinMain(HINSTANCE thisInstance, HINSTANCE, LPSTR, int showMode) {
     UpdateWindow(window);
     PostMessageA(window, WM_COMMAND, IDM_PLAYER, 0);  // the log-in comes first
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return win::runMessageLoop();
 }

@@ -19,6 +19,7 @@
 #include "shell/win/launchers.h"
 #include "shell/win/resource.h"
 #include "win/window_class.h"
+#include "win/nested_loop.h"
 
 #include <cstdio>
 #include <string>
@@ -203,10 +204,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showMod
     ShowWindow(window, showMode);
     UpdateWindow(window);
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return win::runMessageLoop();
 }
