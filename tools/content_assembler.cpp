@@ -5,8 +5,10 @@
 //   PRSNDk      the day-by-day forecast of a month (k = Personal Year x 100
 //               + month), one line per day from the blocks DAY1..DAY9 of
 //               blocks/days.txt, chosen so that no line repeats in a month
-//               and the choice moves on from month to month.
-// Usage: content_assembler BLOCKS_DIR OUTPUT_FILE
+//               and the choice moves on from month to month, each line
+//               led by DAY_WORD and its number ("Day 12: ").
+// A language without the name report has no synth.txt.
+// Usage: content_assembler BLOCKS_DIR OUTPUT_FILE [DAY_WORD]
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -86,7 +88,7 @@ bool writeSyntheses(const Blocks& synth, const std::string& file, std::ostream& 
     return true;
 }
 
-bool writeDays(const Blocks& days, const std::string& file, std::ostream& out) {
+bool writeDays(const Blocks& days, const std::string& file, const std::string& dayWord, std::ostream& out) {
     bool ok = true;
     for (int n = 1; n <= 9; ++n) ok = need(days, "DAY" + std::to_string(n), file) && ok;
     if (!ok) return false;
@@ -104,7 +106,7 @@ bool writeDays(const Blocks& days, const std::string& file, std::ostream& out) {
                 // a stride coprime to most block sizes.
                 const std::size_t start = static_cast<std::size_t>((year - 1) * 12 + (month - 1)) * 5;
                 const std::size_t pick = (start + static_cast<std::size_t>(seen[number]++) * 7) % count;
-                out << "Day " << day << ": " << lines[pick] << "\n";
+                out << dayWord << " " << day << ": " << lines[pick] << "\n";
             }
             out << "\n";
         }
@@ -115,17 +117,19 @@ bool writeDays(const Blocks& days, const std::string& file, std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: content_assembler BLOCKS_DIR OUTPUT_FILE\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: content_assembler BLOCKS_DIR OUTPUT_FILE [DAY_WORD]\n";
         return 2;
     }
     const std::string folder = argv[1];
+    const std::string dayWord = argc == 4 ? argv[3] : "Day";
     Blocks synth, days;
     const std::string synthFile = folder + "/synth.txt", daysFile = folder + "/days.txt";
-    if (!readBlocks(synthFile, synth) || !readBlocks(daysFile, days)) return 1;
+    const bool withSyntheses = std::ifstream(synthFile).good();
+    if ((withSyntheses && !readBlocks(synthFile, synth)) || !readBlocks(daysFile, days)) return 1;
     std::ostringstream out;
     out << "\n";
-    if (!writeSyntheses(synth, synthFile, out) || !writeDays(days, daysFile, out)) return 1;
+    if ((withSyntheses && !writeSyntheses(synth, synthFile, out)) || !writeDays(days, daysFile, dayWord, out)) return 1;
     std::ofstream file(argv[2], std::ios::binary | std::ios::trunc);
     file << out.str();
     return file ? 0 : 1;
