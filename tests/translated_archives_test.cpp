@@ -67,7 +67,7 @@ TEST_P(TranslatedArchive, TextsKeepTheLineRules) {
 
 TEST_P(TranslatedArchive, ServesTheProfilesAndRefusesTheOtherReports) {
     const LanguageEntry row = entry();
-    for (int type : {TYPE_PROFILES, TYPE_PROFILES + 1, TYPE_SHORT_PROFILES}) EXPECT_TRUE(languageServes(row, type));
+    for (int type : {int{TYPE_PROFILES}, TYPE_PROFILES + 1, int{TYPE_SHORT_PROFILES}}) EXPECT_TRUE(languageServes(row, type));
     EXPECT_TRUE(boxes().empty());
     EXPECT_FALSE(languageServes(row, TYPE_LUCKY));
     ASSERT_EQ(boxes().size(), 1u);
