@@ -59,13 +59,16 @@ results="$build/e2e-results"
 # The programs an installation puts into C:\Tamsi; each program of the suite
 # joins this list when it is built.
 programs=("$build/puzzle/win/Brindo.exe" "$build/shell/win/Vek.exe" "$build/chart/win/Map.exe")
-# The report texts: the English archive the native build packed.
-archive="$root/build/native/Text_English.arc"
+# The report texts: the archives the native build packed.
+archives=("$root/build/native/Text_English.arc" "$root/build/native/Text_Spanish.arc"
+          "$root/build/native/Text_Portuguese.arc")
 driver="$build/tests/e2e_driver.exe"
 for file in "$driver" "${programs[@]}"; do
   [ -f "$file" ] || { echo "e2e: $file is missing; build build/win32 first" >&2; exit 2; }
 done
-[ -f "$archive" ] || { echo "e2e: $archive is missing; build build/native first" >&2; exit 2; }
+for archive in "${archives[@]}"; do
+  [ -f "$archive" ] || { echo "e2e: $archive is missing; build build/native first" >&2; exit 2; }
+done
 
 scripts=("$@")
 [ "${#scripts[@]}" -gt 0 ] || mapfile -t scripts < <(ls "$root"/tests/e2e/*/*.e2e)
@@ -76,7 +79,7 @@ for script in "${scripts[@]}"; do
   out="$results/$name"
   rm -rf "$out" "$data" "$work"
   mkdir -p "$out" "$data" "$work/shots"
-  cp "${programs[@]}" "$archive" "$data/"
+  cp "${programs[@]}" "${archives[@]}" "$data/"
   [ -d "${script%.e2e}.d" ] && cp -r "${script%.e2e}.d/." "$data/"
   cp "$driver" "$work/"
   cp "$script" "$work/script.e2e"

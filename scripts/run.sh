@@ -37,13 +37,15 @@ vek)
   ;;
 brindo | "")
   [ -n "${DISPLAY:-}" ] || { echo "run.sh: no X display (DISPLAY is not set)" >&2; exit 2; }
-  build_native english_archive
-  build_win32 vek_program brindo
+  build_native english_archive spanish_archive portuguese_archive
+  build_win32 vek_program brindo map_program
   . scripts/wine-env.sh build/win32/wineprefix
   ensure_wine_prefix
   data="$WINEPREFIX/drive_c/Tamsi"
   mkdir -p "$data"
-  cp build/win32/shell/win/Vek.exe build/win32/puzzle/win/Brindo.exe build/native/Text_English.arc "$data/"
+  cp build/win32/shell/win/Vek.exe build/win32/puzzle/win/Brindo.exe build/win32/chart/win/Map.exe \
+    build/native/Text_English.arc \
+    build/native/Text_Spanish.arc build/native/Text_Portuguese.arc "$data/"
   program='C:\Tamsi\Vek.exe'
   [ "${1:-}" = brindo ] && program='C:\Tamsi\Brindo.exe'
   exec wine "$program"

@@ -59,15 +59,25 @@ cmp build/native/report.rtf build/win32/report.rtf
 cmp build/native/report.txt build/win32/report.txt
 echo "same output"
 
-step "a word processor opens the RTF report with the pages we computed"
+step "a word processor opens the RTF reports with the pages we computed, accents intact"
 rm -rf build/native/pdf && mkdir -p build/native/pdf
-timeout 300 libreoffice --headless --norestore --convert-to pdf --outdir build/native/pdf build/native/report.rtf \
-  >/dev/null 2>&1
-ours=$(( $(grep -c '\\page' build/native/report.rtf) + 1 ))
-theirs=$(python3 -c "import re,sys; print(len(re.findall(rb'/Type\s*/Page[^s]', open(sys.argv[1],'rb').read())))" \
-  build/native/pdf/report.pdf)
-echo "pages: ours $ours, the word processor's $theirs"
-[ "$ours" = "$theirs" ]
+# The marked report above, and a full profile in each translated language.
+for language in Spanish Portuguese; do
+  VEK_DATA_DIR=build/native/pdf build/native/cli/vek "${report[@]}" --archive "build/native/Text_$language.arc" \
+    --rtf "build/native/report-$language.rtf" >/dev/null
+done
+for name in report report-Spanish report-Portuguese; do
+  timeout 300 libreoffice --headless --norestore --convert-to pdf --outdir build/native/pdf "build/native/$name.rtf" \
+    >/dev/null 2>&1
+  ours=$(( $(grep -c '\\page' "build/native/$name.rtf") + 1 ))
+  theirs=$(python3 -c "import re,sys; print(len(re.findall(rb'/Type\s*/Page[^s]', open(sys.argv[1],'rb').read())))" \
+    "build/native/pdf/$name.pdf")
+  echo "$name pages: ours $ours, the word processor's $theirs"
+  [ "$ours" = "$theirs" ]
+done
+grep -q "Introducción" <<<"$(pdftotext build/native/pdf/report-Spanish.pdf -)"
+grep -q "Introdução" <<<"$(pdftotext build/native/pdf/report-Portuguese.pdf -)"
+echo "accents intact"
 
 step "fuzz targets, ${fuzz_seconds} s each"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_FUZZ=ON \
