@@ -1,4 +1,5 @@
 #include "cli/numbers_command.h"
+#include "example_person_args.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -17,16 +18,6 @@ protected:
     }
     std::string out, err;
 };
-
-const std::vector<std::string> MARIA = {"--birth-first", "Maria", "--birth-middle", "Elena",
-                                        "--birth-last", "Torres", "--current-first", "Maria",
-                                        "--current-last", "Torres", "--born", "5/15/1949",
-                                        "--today", "12/8/2026"};
-
-std::vector<std::string> with(std::vector<std::string> args, std::vector<std::string> more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
 
 TEST_F(NumbersCommand, PrintsTheChartOfMariaElenaTorres) {
     ASSERT_EQ(run(MARIA), 0) << err;
